@@ -1,0 +1,53 @@
+# Tabulora — the two commands a person needs: `make run` and `make test`.
+# Both install the Debian packages they miss (apt-get; sudo when not root), configure and build.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+
+BUILD_PKGS = g++ cmake ninja-build pkg-config qt6-base-dev librtmidi-dev libxcb-keysyms1-dev \
+             libxcb-xtest0-dev libxcb-xkb-dev libxtst-dev libx11-dev libxkbcommon-dev
+TEST_PKGS  = xvfb xauth xdotool xclip x11-utils xterm poppler-utils imagemagick trayer
+
+SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all run test bench build deps test-deps clean
+
+all: build
+
+# Installs only what dpkg does not already list as installed.
+define install_missing
+	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing: $$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+endef
+
+deps:
+	$(call install_missing,$(BUILD_PKGS))
+
+test-deps: deps
+	$(call install_missing,$(TEST_PKGS))
+
+$(BUILD)/build.ninja: CMakeLists.txt | deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/src/tabulora
+
+test: test-deps build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTABULORA_SANITIZE=ON -DTABULORA_LOGIC_ONLY=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+bench: test-deps build
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done; true
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,19 @@
+#pragma once
+// Message boxes and input boxes. Logic asks through this interface so that a test can answer
+// without a person; the production implementation shows Qt dialogs.
+
+#include <QString>
+
+class Dialogs {
+public:
+    enum class Icon { None, Information, Question, Exclamation, Critical };
+    enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
+    enum class Answer { Ok, Yes, No, Cancel };
+
+    virtual ~Dialogs() = default;
+    // Shows `text` titled `title`; returns the button chosen.
+    virtual Answer message(const QString& text, const QString& title, Icon icon = Icon::None,
+                           Buttons buttons = Buttons::Ok) = 0;
+    // Asks for one line of text; returns "" when the user cancels (as the classic input box does).
+    virtual QString input(const QString& prompt, const QString& title, const QString& defaultText = {}) = 0;
+};
