@@ -17,6 +17,7 @@
 class Decimal {
 public:
     static constexpr int MaxScale = 28;
+    static constexpr int MaxDigits = 29; // 2^96 - 1 has 29 digits
 
     Decimal() = default; // zero
     static Decimal fromInt(std::int64_t value);
@@ -32,6 +33,9 @@ public:
     std::optional<Decimal> add(const Decimal& other) const;
     std::optional<Decimal> subtract(const Decimal& other) const;
     std::optional<Decimal> multiply(const Decimal& other) const;
+    // A quotient that terminates keeps the fewest decimals that hold it exactly, but not fewer than
+    // the dividend's scale minus the divisor's ("6,00" / 2 = "3,00", 6 / 2 = "3", 1 / 4 = "0,25");
+    // one that does not terminate gets as many decimals as fit (10 / 3 has 28).
     std::optional<Decimal> divide(const Decimal& other) const;
 
     // Rounds to the given number of decimals (0..28). Half away from zero is what number patterns
@@ -56,8 +60,12 @@ public:
     double toDouble() const;
     // Whole-number value when it fits in 64 bits after truncation.
     std::optional<std::int64_t> toInt64() const;
+    // The mantissa's decimal digits, most significant first, without leading zeros (none for zero);
+    // returns how many. Lets formatters lay out digits without going through a string.
+    int digits(std::array<char, MaxDigits>& out) const;
 
 private:
+    struct Impl; // the wide-integer arithmetic behind the operations, in decimal.cpp
     std::array<std::uint32_t, 3> m_mantissa{0, 0, 0}; // little-endian words
     std::uint8_t m_scale = 0;
     bool m_negative = false;
