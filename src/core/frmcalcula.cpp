@@ -1,0 +1,558 @@
+#include "core/frmcalcula.h"
+
+#include "core/displayformat.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Colours of the design, as RGB: red for negative values, blue otherwise.
+const QColor Red(0xFF, 0x00, 0x00);
+const QColor Blue(0x00, 0x00, 0xFF);
+
+void setTextColour(QWidget* w, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::Text, c);
+    w->setPalette(p);
+}
+
+} // namespace
+
+frmCalcula::frmCalcula(EngineEnvironment env, QWidget* parent)
+    : QMainWindow(parent), m_engine(std::make_unique<Engine>(std::move(env), this)) {
+    setObjectName(QStringLiteral("frmCalcula"));
+    setWindowTitle(QStringLiteral(" Tabulora"));
+
+    auto* central = new QWidget(this);
+    auto* columns = new QHBoxLayout(central);
+    columns->setContentsMargins(4, 4, 4, 4);
+    auto* left = new QWidget(central);
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    buildDisplay(left);
+    buildKeypad(left);
+    leftLayout->addStretch();
+    columns->addWidget(left);
+
+    m_tape = new QPlainTextEdit(central);
+    m_tape->setObjectName(QStringLiteral("txtFita"));
+    m_tape->setReadOnly(true);
+    m_tape->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_tape->setUndoRedoEnabled(false);
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    m_tape->setFont(mono);
+    m_tape->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(QString(28, QLatin1Char('0'))) +
+                            m_tape->verticalScrollBar()->sizeHint().width() + 8);
+    setTextColour(m_tape, Blue);
+    m_tape->viewport()->installEventFilter(this);
+    m_tape->installEventFilter(this);
+    columns->addWidget(m_tape, 1);
+    setCentralWidget(central);
+
+    buildMenus();
+    setEnterAddsLook(false);
+
+    m_releaseTimer = new QTimer(this);
+    m_releaseTimer->setSingleShot(true);
+    m_releaseTimer->setInterval(120);
+    connect(m_releaseTimer, &QTimer::timeout, this, &frmCalcula::releaseButtons);
+
+    Engine* e = m_engine.get();
+    connect(e, &Engine::stateChanged, this, &frmCalcula::refresh);
+    connect(&e->tape(), &Tape::edited, this, &frmCalcula::onTapeEdited);
+    connect(&e->tape(), &Tape::reset, this, &frmCalcula::onTapeReset);
+    connect(e, &Engine::tapeSelection, this, &frmCalcula::selectTape);
+    connect(e, &Engine::buttonPressed, this, &frmCalcula::showPressed);
+    connect(e, &Engine::tapeFocusRequested, this, [this] { m_tape->setFocus(); });
+    connect(e, &Engine::closeRequested, this, &QWidget::close);
+    connect(e, &Engine::enterAddsChanged, this, &frmCalcula::setEnterAddsLook);
+    connect(e, &Engine::formatChosen, this, &frmCalcula::formatChosen);
+    connect(e, &Engine::undoRedoChanged, this, [this] {
+        m_actions.value(QStringLiteral("mnuUndo"))->setEnabled(m_engine->canUndo());
+        m_actions.value(QStringLiteral("mnuRedo"))->setEnabled(m_engine->canRedo());
+    });
+    connect(e, &Engine::editModeChanged, this, [this](bool on) {
+        m_tape->setReadOnly(!on);
+        setTextColour(m_tape, on ? palette().color(QPalette::Text) : Blue);
+        m_actions.value(QStringLiteral("mnuEditar"))->setChecked(on);
+        if (!on) focusEntry();
+    });
+    connect(e, &Engine::timeModeChanged, this, [this](bool on) {
+        m_visor[0]->setVisible(!on);
+        m_visor[2]->setVisible(on);
+        for (const char* name : {"chkVirgula", "MC", "MR", "Mmenos", "Mmais"})
+            m_buttons.value(QLatin1String(name))->setEnabled(!on);
+        m_actions.value(QStringLiteral("mnuTempo"))->setChecked(on);
+    });
+
+    onTapeReset(e->tape().text());
+    refresh();
+    focusEntry();
+}
+
+frmCalcula::~frmCalcula() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Building the window
+
+void frmCalcula::buildDisplay(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    QFont big = font();
+    big.setPointSize(big.pointSize() + 8);
+    big.setBold(true);
+    for (int i = 0; i < 3; ++i) {
+        m_visor[i] = new QLabel(box);
+        m_visor[i]->setObjectName(QStringLiteral("lblVisor(%1)").arg(i));
+        m_visor[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setTextColour(m_visor[i], Blue);
+    }
+    m_visor[0]->setFont(big);
+    m_visor[2]->setFont(big);
+    m_visor[0]->setMinimumWidth(QFontMetrics(big).horizontalAdvance(QString(16, QLatin1Char('0'))));
+    m_visor[2]->hide();
+    m_total = new QLabel(box);
+    m_total->setObjectName(QStringLiteral("lblTotal"));
+    m_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_entry = new QLineEdit(box);
+    m_entry->setObjectName(QStringLiteral("txtEntrada"));
+    // The entry is where the keys arrive; what it holds is shown, formatted, on the display.
+    m_entry->setFixedSize(1, 1);
+    m_entry->installEventFilter(this);
+    installEventFilter(this);
+
+    grid->addWidget(m_visor[0], 0, 0, 1, 2);
+    grid->addWidget(m_visor[2], 0, 0, 1, 2);
+    grid->addWidget(m_visor[1], 1, 0);
+    grid->addWidget(m_total, 1, 1);
+    grid->addWidget(m_entry, 2, 0);
+    parent->layout()->addWidget(box);
+}
+
+QAbstractButton* frmCalcula::addButton(const QString& name, const QString& caption, int row, int column,
+                                       int rowSpan, int columnSpan) {
+    auto* b = new QToolButton(m_keypad);
+    b->setObjectName(name);
+    b->setText(caption);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setMinimumSize(40, 32);
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    static_cast<QGridLayout*>(m_keypad->layout())->addWidget(b, row, column, rowSpan, columnSpan);
+    m_buttons.insert(name, b);
+    connect(b, &QToolButton::clicked, this, [this, name] {
+        Engine& e = *m_engine;
+        if (name.startsWith(QLatin1String("chkNum("))) e.pressDigit(name.mid(7, 1).toInt());
+        else if (name == QLatin1String("chkVirgula")) e.pressSeparator();
+        else if (name == QLatin1String("chkBack")) e.pressBack();
+        else if (name == QLatin1String("chkCE")) e.pressClearEntry();
+        else if (name == QLatin1String("chkNeg")) e.pressSign();
+        else if (name == QLatin1String("chkMais")) e.keyPress(e.enterAdds() ? Engine::KeyEnter : '+');
+        else if (name == QLatin1String("chkMenos")) e.keyPress('-');
+        else if (name == QLatin1String("chkVezes")) e.keyPress('*');
+        else if (name == QLatin1String("chkDividir")) e.keyPress('/');
+        else if (name == QLatin1String("chkPercent")) e.keyPress('%');
+        else if (name == QLatin1String("chkIgual")) e.keyPress('=');
+        else if (name == QLatin1String("MC")) e.memoryClear();
+        else if (name == QLatin1String("MR")) e.memoryRecall();
+        else if (name == QLatin1String("Mmais")) e.memoryAdd();
+        else if (name == QLatin1String("Mmenos")) e.memorySubtract();
+        focusEntry();
+    });
+    return b;
+}
+
+void frmCalcula::buildKeypad(QWidget* parent) {
+    m_keypad = new QGroupBox(parent);
+    m_keypad->setObjectName(QStringLiteral("fraTeclado"));
+    auto* grid = new QGridLayout(m_keypad);
+    grid->setSpacing(3);
+    addButton(QStringLiteral("MC"), QStringLiteral("MC"), 0, 0);
+    addButton(QStringLiteral("MR"), QStringLiteral("MR"), 0, 1);
+    addButton(QStringLiteral("Mmenos"), QStringLiteral("M-"), 0, 2);
+    addButton(QStringLiteral("Mmais"), QStringLiteral("M+"), 0, 3);
+    addButton(QStringLiteral("chkCE"), QStringLiteral("CE"), 1, 0);
+    addButton(QStringLiteral("chkBack"), QStringLiteral("←"), 1, 1);
+    addButton(QStringLiteral("chkPercent"), QStringLiteral("%"), 1, 2);
+    addButton(QStringLiteral("chkDividir"), QStringLiteral("÷"), 1, 3);
+    const int digitRows[10][2] = {{5, 0}, {4, 0}, {4, 1}, {4, 2}, {3, 0}, {3, 1}, {3, 2}, {2, 0}, {2, 1}, {2, 2}};
+    for (int d = 9; d >= 0; --d)
+        addButton(QStringLiteral("chkNum(%1)").arg(d), QString::number(d), digitRows[d][0], digitRows[d][1]);
+    addButton(QStringLiteral("chkVezes"), QStringLiteral("×"), 2, 3);
+    addButton(QStringLiteral("chkMenos"), QStringLiteral("-"), 3, 3);
+    QAbstractButton* plus = addButton(QStringLiteral("chkMais"), QStringLiteral("+"), 4, 3);
+    addButton(QStringLiteral("chkVirgula"), QString(m_engine->separators().decimal), 5, 1);
+    addButton(QStringLiteral("chkNeg"), QStringLiteral("+/-"), 5, 2);
+    QAbstractButton* equals = addButton(QStringLiteral("chkIgual"), QStringLiteral("="), 5, 3);
+    for (QAbstractButton* b : {plus, equals}) {
+        b->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(b, &QWidget::customContextMenuRequested, this, [this, b](const QPoint& pos) {
+            if (QMenu* m = findChild<QMenu*>(QStringLiteral("mnu4"))) m->popup(b->mapToGlobal(pos));
+        });
+    }
+    parent->layout()->addWidget(m_keypad);
+}
+
+QAction* frmCalcula::addAction(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key,
+                               bool checkable) {
+    auto* a = menu->addAction(caption);
+    a->setObjectName(name);
+    if (!key.isEmpty()) a->setShortcut(key);
+    a->setCheckable(checkable);
+    m_actions.insert(name, a);
+    return a;
+}
+
+void frmCalcula::buildMenus() {
+    Engine* e = m_engine.get();
+    auto menu = [this](const QString& name, const QString& caption, QMenu* parent = nullptr) {
+        QMenu* m = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+        m->setObjectName(name);
+        return m;
+    };
+
+    QMenu* options = menu(QStringLiteral("mnu1"), QStringLiteral("&Opções"));
+    addAction(options, QStringLiteral("mnuTempo"), QStringLiteral("Calcular Temp&o"), Qt::Key_F8, true);
+    connect(m_actions[QStringLiteral("mnuTempo")], &QAction::triggered, this,
+            [e](bool) { e->setTimeMode(!e->timeMode()); });
+    options->addSeparator();
+    connect(addAction(options, QStringLiteral("mnuUndo"), QStringLiteral("Desfa&zer"), QKeySequence(Qt::CTRL | Qt::Key_Z)),
+            &QAction::triggered, e, &Engine::undo);
+    connect(addAction(options, QStringLiteral("mnuRedo"), QStringLiteral("&Refazer"), QKeySequence(Qt::CTRL | Qt::Key_R)),
+            &QAction::triggered, e, &Engine::redo);
+    m_actions[QStringLiteral("mnuUndo")]->setEnabled(false);
+    m_actions[QStringLiteral("mnuRedo")]->setEnabled(false);
+
+    QMenu* tape = menu(QStringLiteral("mnuFita"), QStringLiteral("&Lista dos Cálculos (Fita)"));
+    connect(addAction(tape, QStringLiteral("mnuEditar"), QStringLiteral("&Editar"), Qt::Key_F2, true),
+            &QAction::triggered, this, [this](bool) {
+                if (m_engine->editMode())
+                    leaveEditMode();
+                else if (!m_engine->enterEditMode())
+                    m_actions[QStringLiteral("mnuEditar")]->setChecked(false);
+            });
+    connect(addAction(tape, QStringLiteral("mnuLocalizar"), QStringLiteral("Locali&zar Texto ou Número"), Qt::Key_F3),
+            &QAction::triggered, e, &Engine::find);
+    connect(addAction(tape, QStringLiteral("mnuLimpar"), QStringLiteral("&Limpar (apagar cálculos)"),
+                      QKeySequence(Qt::CTRL | Qt::Key_L)),
+            &QAction::triggered, e, &Engine::clearTape);
+    connect(addAction(tape, QStringLiteral("mnuAgrupar"), QStringLiteral("&Agrupar o Total das Capitalizações"),
+                      QKeySequence(Qt::CTRL | Qt::Key_A)),
+            &QAction::triggered, e, &Engine::group);
+    tape->addSeparator();
+    QAction* backup = addAction(tape, QStringLiteral("mnuBackup"), QStringLiteral("Fazer &Backup ao Limpar"), {}, true);
+    backup->setChecked(e->backup());
+    connect(backup, &QAction::toggled, e, &Engine::setBackup);
+    connect(addAction(tape, QStringLiteral("mnuMostraBack"), QStringLiteral("Mostrar Bac&kup"),
+                      QKeySequence(Qt::CTRL | Qt::Key_K)),
+            &QAction::triggered, e, &Engine::showBackup);
+
+    QMenu* config = menu(QStringLiteral("mnuConfig"), QStringLiteral("&Configurações"));
+    QMenu* formats = menu(QStringLiteral("mnuForm"), QStringLiteral("Formato do &Número Digitado"), config);
+    auto* formatGroup = new QActionGroup(this);
+    const QStringList captions = {QStringLiteral("&Moeda com Símbolo Decimal Flutuante"),
+                                  QStringLiteral("Moeda com Símbolo Decimal &Fixo"),
+                                  QStringLiteral("&Numeral (Modo Tradicional)")};
+    for (int i = 0; i <= 10; ++i) {
+        const QString caption = i < 3 ? captions[i]
+                                      : QStringLiteral("0") + e->separators().decimal + QString(i - 2, QLatin1Char('0'));
+        QAction* a = addAction(formats, QStringLiteral("mnuNumeral(%1)").arg(i), caption, {}, true);
+        formatGroup->addAction(a);
+        connect(a, &QAction::triggered, e, [e, i] { e->chooseFormat(i); });
+        if (i == 2) formats->addSeparator();
+    }
+    QMenu* enterKey = menu(QStringLiteral("mnu4"), QStringLiteral("&Função da Tecla \"ENTER\""), config);
+    auto* enterGroup = new QActionGroup(this);
+    QAction* enter = addAction(enterKey, QStringLiteral("mnuEnter"), QStringLiteral("&Somar (Modo Avançado)"),
+                               Qt::Key_F4, true);
+    QAction* equals = addAction(enterKey, QStringLiteral("mnuIgual"), QStringLiteral("&Resultado (Modo Tradicional)"),
+                                {}, true);
+    enterGroup->addAction(enter);
+    enterGroup->addAction(equals);
+    connect(enter, &QAction::triggered, e, [e] { e->setEnterAdds(true); });
+    connect(equals, &QAction::triggered, e, [e] { e->setEnterAdds(false); });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Mirroring the engine
+
+void frmCalcula::refresh() {
+    const Engine& e = *m_engine;
+    m_visor[0]->setText(e.display());
+    m_visor[1]->setText(e.counter());
+    m_visor[2]->setText(e.timeDisplay());
+    m_total->setText(e.total());
+    if (m_entry->text() != e.entry()) m_entry->setText(e.entry());
+    if (e.entrySelected())
+        m_entry->selectAll();
+    else
+        m_entry->end(false);
+    const bool negative = e.display().contains(QLatin1Char('-'));
+    if (negative != m_displayNegative) {
+        m_displayNegative = negative;
+        setTextColour(m_visor[0], negative ? Red : Blue);
+    }
+    const bool timeNegative = e.timeDisplay().contains(QLatin1Char('-'));
+    if (timeNegative != m_timeDisplayNegative) {
+        m_timeDisplayNegative = timeNegative;
+        setTextColour(m_visor[2], timeNegative ? Red : Blue);
+    }
+    if (m_keypad->title() != e.memory()) {
+        m_keypad->setTitle(e.memory());
+        const bool memNegative = e.memory().contains(QLatin1Char('-'));
+        if (memNegative != m_memoryNegative) {
+            m_memoryNegative = memNegative;
+            setTextColour(m_keypad, memNegative ? Red : Blue);
+        }
+    }
+    for (int i = 0; i <= 10; ++i)
+        if (QAction* a = m_actions.value(QStringLiteral("mnuNumeral(%1)").arg(i)))
+            if (a->isChecked() != (i == e.formatIndex())) a->setChecked(i == e.formatIndex());
+}
+
+void frmCalcula::onTapeEdited(const QString& removed, const QString& added) {
+    QTextCursor c(m_tape->document());
+    c.movePosition(QTextCursor::End);
+    const int cut = int(removed.size() - removed.count(QLatin1Char('\r')));
+    if (cut > 0) {
+        c.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor, cut);
+        c.removeSelectedText();
+    }
+    if (!added.isEmpty()) {
+        QString text = added;
+        text.remove(QLatin1Char('\r'));
+        c.insertText(text);
+    }
+    m_tapeWidgetLength += int(added.size() - added.count(QLatin1Char('\r'))) - cut;
+}
+
+void frmCalcula::onTapeReset(const QString& text) {
+    QString plain = text;
+    plain.remove(QLatin1Char('\r'));
+    m_tape->setPlainText(plain);
+    m_tapeWidgetLength = int(plain.size());
+}
+
+// The tape keeps CR LF; the widget keeps LF alone. Positions are converted counting from the end,
+// where the engine works, so that the cost is that of the tail and not of the whole roll.
+int frmCalcula::toWidgetPosition(qsizetype tapePosition) const {
+    const QString& t = m_engine->tape().text();
+    tapePosition = qBound<qsizetype>(0, tapePosition, t.size());
+    const QStringView tail = QStringView(t).mid(tapePosition);
+    return m_tapeWidgetLength - int(tail.size() - tail.count(QLatin1Char('\r')));
+}
+
+void frmCalcula::selectTape(qsizetype start, qsizetype length) {
+    QTextCursor c(m_tape->document());
+    const int from = toWidgetPosition(start);
+    c.setPosition(from);
+    if (length > 0) c.setPosition(toWidgetPosition(start + length), QTextCursor::KeepAnchor);
+    m_tape->setTextCursor(c);
+    m_tape->ensureCursorVisible();
+}
+
+void frmCalcula::showPressed(const QString& objectName) {
+    if (QAbstractButton* b = m_buttons.value(objectName)) {
+        b->setDown(true);
+        if (!m_pressed.contains(b)) m_pressed.append(b);
+        m_releaseTimer->start();
+    }
+}
+
+void frmCalcula::releaseButtons() {
+    for (QAbstractButton* b : std::as_const(m_pressed)) b->setDown(false);
+    m_pressed.clear();
+}
+
+void frmCalcula::focusEntry() {
+    if (m_engine->editMode()) return;
+    m_entry->setFocus();
+}
+
+void frmCalcula::setEnterAddsLook(bool on) {
+    QAbstractButton* plus = m_buttons.value(QStringLiteral("chkMais"));
+    QAbstractButton* equals = m_buttons.value(QStringLiteral("chkIgual"));
+    plus->setToolTip(on ? QStringLiteral(" Enter ") : QStringLiteral(" + "));
+    equals->setToolTip(on ? QStringLiteral(" NumLock ") : QStringLiteral(" Enter "));
+    plus->setText(on ? QStringLiteral("EN\nTER") : QStringLiteral("+"));
+    auto* grid = static_cast<QGridLayout*>(m_keypad->layout());
+    grid->removeWidget(plus);
+    grid->addWidget(plus, on ? 3 : 4, 3, on ? 2 : 1, 1);
+    m_buttons.value(QStringLiteral("chkMenos"))->setVisible(!on);
+    if (on) grid->addWidget(m_buttons.value(QStringLiteral("chkMenos")), 3, 3);
+    m_actions.value(QStringLiteral("mnuEnter"))->setChecked(on);
+    m_actions.value(QStringLiteral("mnuIgual"))->setChecked(!on);
+    emit enterAddsChosen(on);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Keys
+
+bool frmCalcula::handleKeyDown(QKeyEvent* ev) {
+    Engine& e = *m_engine;
+    const Qt::KeyboardModifiers mods = ev->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::ShiftModifier) {
+        switch (ev->key()) {
+        case Qt::Key_A: showPressed(QStringLiteral("Mmais")); e.memoryAdd(); return true;
+        case Qt::Key_D: showPressed(QStringLiteral("Mmenos")); e.memorySubtract(); return true;
+        case Qt::Key_R: showPressed(QStringLiteral("MR")); e.memoryRecall(); return true;
+        case Qt::Key_C: showPressed(QStringLiteral("MC")); e.memoryClear(); return true;
+        case Qt::Key_P: e.pressSign(); return true;
+        default: break;
+        }
+    }
+    switch (ev->key()) {
+    case Qt::Key_Delete:
+        showPressed(QStringLiteral("chkCE"));
+        e.pressClearEntry();
+        return true;
+    case Qt::Key_NumLock:
+        if (e.enterAdds()) e.keyPress('=');
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End: {
+        // Typed in the entry, these move through the tape.
+        QTextCursor c = m_tape->textCursor();
+        const auto op = [&] {
+            switch (ev->key()) {
+            case Qt::Key_Up: return QTextCursor::Up;
+            case Qt::Key_Down: return QTextCursor::Down;
+            case Qt::Key_Left: return QTextCursor::Left;
+            case Qt::Key_Right: return QTextCursor::Right;
+            case Qt::Key_Home: return QTextCursor::Start;
+            case Qt::Key_End: return QTextCursor::End;
+            default: return QTextCursor::NoMove;
+            }
+        }();
+        if (op != QTextCursor::NoMove) {
+            c.movePosition(op);
+            m_tape->setTextCursor(c);
+            m_tape->ensureCursorVisible();
+        } else {
+            QScrollBar* bar = m_tape->verticalScrollBar();
+            bar->setValue(bar->value() + (ev->key() == Qt::Key_PageDown ? bar->pageStep() : -bar->pageStep()));
+        }
+        return true;
+    }
+    default:
+        break;
+    }
+    if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    int code = 0;
+    switch (ev->key()) {
+    case Qt::Key_Backspace: code = Engine::KeyBackspace; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: code = Engine::KeyEnter; break;
+    case Qt::Key_Escape: code = Engine::KeyEsc; break;
+    default:
+        if (!ev->text().isEmpty() && ev->text().at(0).isPrint()) code = ev->text().at(0).unicode();
+    }
+    if (!code) return false;
+    e.keyPress(code);
+    return true;
+}
+
+bool frmCalcula::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && (watched == m_entry || watched == m_tape) &&
+        !m_engine->editMode()) {
+        // The menu shortcuts (Ctrl+C, Ctrl+V, Ctrl+Z, Ctrl+A…) are the calculator's, not the
+        // text boxes' own editing keys.
+        if (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier) {
+            event->ignore();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::KeyPress && !m_engine->editMode() && (watched == m_entry || watched == this)) {
+        if (handleKeyDown(static_cast<QKeyEvent*>(event))) return true;
+    } else if (event->type() == QEvent::KeyRelease && watched == m_entry) {
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) releaseButtons();
+    } else if (event->type() == QEvent::MouseButtonDblClick && watched == m_tape->viewport() &&
+               !m_engine->editMode()) {
+        reenterAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        return true;
+    } else if (watched == m_tape && m_engine->editMode()) {
+        if (event->type() == QEvent::FocusOut) {
+            leaveEditMode();
+        } else if (event->type() == QEvent::KeyPress) {
+            auto* k = static_cast<QKeyEvent*>(event);
+            if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+                // A new line keeps the tape's columns: the current one is filled to full width.
+                QTextCursor c = m_tape->textCursor();
+                const int column = c.positionInBlock();
+                if (column < TapeLine::Width) c.insertText(QString(TapeLine::Width - column, QLatin1Char(' ')));
+                c.insertText(QStringLiteral("\n"));
+                m_tape->setTextCursor(c);
+                return true;
+            }
+        }
+    } else if (watched == m_tape && event->type() == QEvent::KeyPress && !m_engine->editMode()) {
+        // The tape is read-only: any typing goes back to the calculator.
+        auto* k = static_cast<QKeyEvent*>(event);
+        if (!(k->modifiers() & Qt::ControlModifier) && handleKeyDown(k)) {
+            focusEntry();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmCalcula::reenterAt(const QPoint& pos) {
+    QTextCursor c = m_tape->cursorForPosition(pos);
+    c.select(QTextCursor::WordUnderCursor);
+    // Words of the tape are numbers with their separators (and times with colons): widen the
+    // selection over them, since the editor splits words at punctuation.
+    const QString line = c.block().text();
+    int start = c.positionInBlock(), end = start;
+    start = c.selectionStart() - c.block().position();
+    end = c.selectionEnd() - c.block().position();
+    auto part = [](QChar ch) { return ch.isDigit() || ch == QLatin1Char('.') || ch == QLatin1Char(',') ||
+                                      ch == QLatin1Char(':') || ch == QLatin1Char('-'); };
+    while (start > 0 && part(line.at(start - 1))) --start;
+    while (end < line.size() && part(line.at(end))) ++end;
+    const QString word = line.mid(start, end - start);
+    // Where the clicked line begins in the tape: lines before it each carry one CR more.
+    const int blockNumber = c.block().blockNumber();
+    const qsizetype lineStart = c.block().position() + blockNumber;
+    m_engine->reenter(word, lineStart);
+    focusEntry();
+}
+
+void frmCalcula::leaveEditMode() {
+    if (!m_engine->editMode()) return;
+    QString text = m_tape->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    m_engine->leaveEditMode(text);
+}
+
+void frmCalcula::closeEvent(QCloseEvent* event) {
+    leaveEditMode();
+    QMainWindow::closeEvent(event);
+}
+
+void frmCalcula::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) m_engine->setMinimized(isMinimized());
+    QMainWindow::changeEvent(event);
+}

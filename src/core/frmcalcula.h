@@ -1,0 +1,75 @@
+#pragma once
+// The calculator window: display, counter, running total, keypad and the tape beside them.
+// It owns no arithmetic: keys and buttons become calls on the Engine, and the labels mirror the
+// engine's texts after every change. Controls carry their design names as object names
+// (`lblVisor(0)`, `txtFita`, `chkNum(7)`, `mnuEnter`) so tests drive it like a person.
+
+#include "core/engine.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <memory>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QAbstractButton;
+class QTimer;
+
+class frmCalcula : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmCalcula(EngineEnvironment env, QWidget* parent = nullptr);
+    ~frmCalcula() override;
+
+    Engine& engine() { return *m_engine; }
+    QAction* action(const QString& objectName) const { return m_actions.value(objectName); }
+
+signals:
+    void formatChosen(int index);
+    void enterAddsChosen(bool on);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildDisplay(QWidget* parent);
+    void buildKeypad(QWidget* parent);
+    void buildMenus();
+    QAction* addAction(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key = {},
+                       bool checkable = false);
+    QAbstractButton* addButton(const QString& name, const QString& caption, int row, int column, int rowSpan = 1,
+                               int columnSpan = 1);
+    void refresh();
+    void onTapeEdited(const QString& removed, const QString& added);
+    void onTapeReset(const QString& text);
+    void selectTape(qsizetype start, qsizetype length);
+    int toWidgetPosition(qsizetype tapePosition) const;
+    void showPressed(const QString& objectName);
+    void releaseButtons();
+    void focusEntry();
+    bool handleKeyDown(QKeyEvent* event);
+    void setEnterAddsLook(bool on);
+    void reenterAt(const QPoint& pos);
+    void leaveEditMode();
+
+    std::unique_ptr<Engine> m_engine;
+    QLabel* m_visor[3] = {};
+    QLabel* m_total = nullptr;
+    QLineEdit* m_entry = nullptr;
+    QGroupBox* m_keypad = nullptr;
+    QPlainTextEdit* m_tape = nullptr;
+    QHash<QString, QAbstractButton*> m_buttons;
+    QHash<QString, QAction*> m_actions;
+    QList<QAbstractButton*> m_pressed;
+    QTimer* m_releaseTimer = nullptr;
+    bool m_displayNegative = false;
+    bool m_timeDisplayNegative = false;
+    bool m_memoryNegative = false;
+    int m_tapeWidgetLength = 0;
+};

@@ -1,0 +1,41 @@
+#include "platform/qt/qtdialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+// Message texts use CR LF for line breaks; Qt wants LF.
+QString plain(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+} // namespace
+
+Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Icon icon, Buttons buttons) {
+    QMessageBox box(m_parent);
+    box.setWindowTitle(title);
+    box.setText(plain(text));
+    switch (icon) {
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::None: break;
+    }
+    switch (buttons) {
+    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::YesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
+    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    default: return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    }
+}
+
+QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(m_parent, title, plain(prompt), QLineEdit::Normal, defaultText, &ok);
+    return ok ? answer : QString();
+}

@@ -1,0 +1,16 @@
+#pragma once
+#include "platform/dialogs.h"
+
+class QWidget;
+
+// Message and input boxes as Qt dialogs, owned by the window that asks.
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+    Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+
+private:
+    QWidget* m_parent;
+};

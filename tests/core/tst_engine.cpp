@@ -1,0 +1,385 @@
+// The adding machine driven through its key dispatcher, as a person types: keystroke scripts in,
+// the exact tape, display, counter and clipboard out.
+
+#include "core/engine.h"
+#include "shell/messagecatalog.h"
+#include "support/fakeclipboard.h"
+#include "support/fakedialogs.h"
+#include "support/keyscript.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Lines as printed: every calculator line is 26 characters; the test checks that its own
+// expectations have that width so a miscounted blank cannot pass unnoticed.
+QString tape(const QStringList& lines) {
+    QString text;
+    for (const QString& l : lines) {
+        if (l.size() != 26 && !l.isEmpty()) qFatal("expected line of %d characters: '%s'", int(l.size()), qPrintable(l));
+        text += l + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+const QString Sep = QStringLiteral(" =========================");
+
+} // namespace
+
+class TestEngine : public QObject {
+    Q_OBJECT
+
+    struct Rig {
+        QTemporaryDir dir;
+        FakeClipboard clipboard;
+        FakeDialogs dialogs;
+        std::unique_ptr<Engine> engine;
+        explicit Rig(int format = 2, bool enterAdds = false) {
+            EngineEnvironment env;
+            env.clipboard = &clipboard;
+            env.dialogs = &dialogs;
+            env.dataDir = dir.path() + QLatin1Char('/');
+            env.locale = QLocale(QLocale::Portuguese, QLocale::Brazil);
+            env.now = [] { return QDateTime(QDate(2026, 12, 5), QTime(9, 30, 15)); };
+            engine = std::make_unique<Engine>(env);
+            engine->setLoading(true);
+            engine->chooseFormat(format);
+            engine->setEnterAdds(enterAdds);
+            engine->setLoading(false);
+        }
+        void type(const QString& script) { KeyScript::play(*engine, script); }
+    };
+
+private slots:
+    void initTestCase() { setCurrentLanguage(1); }
+
+    void calculations_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("enterAdds");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expectedTape");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("clipboard");
+
+        QTest::newRow("immediate execution, no precedence")
+            << 0 << false << "5+3*2=" << tape({
+               "                    5,00 +",
+               "                    3,00 ×",
+               "                    2,00 =",
+               " 003                      ",
+               "                   16,00 T", Sep}) << "16,00" << "16,00";
+        QTest::newRow("rounded to the format after every step")
+            << 4 << false << "10/3*3=" << tape({
+               "                   10,00 ÷",
+               "                    3,00 ×",
+               "                    3,00 =",
+               " 003                      ",
+               "                    9,99 T", Sep}) << "9,99" << "9,99";
+        QTest::newRow("same operator twice repeats the number")
+            << 2 << false << "5++=" << tape({
+               "                       5 +",
+               "                       5 =",
+               " 002                      ",
+               "                      10 T", Sep}) << "10" << "10";
+        QTest::newRow("another operator only replaces the symbol")
+            << 2 << false << "5+-3=" << tape({
+               "                       5 -",
+               "                       3 =",
+               " 002                      ",
+               "                       2 T", Sep}) << "2" << "2";
+        QTest::newRow("minus on a zero display starts a negative number")
+            << 2 << false << "-5+2=" << tape({
+               "                      -5 +",
+               "                       2 =",
+               " 002                      ",
+               "                      -3 T", Sep}) << "-3" << "-3";
+        QTest::newRow("mark-up") << 2 << false << "200+10%" << tape({
+               "                     200 +",
+               "                      10 %",
+               " 002                      ",
+               "                     220 T", Sep}) << "220" << "220";
+        QTest::newRow("discount") << 2 << false << "200-10%" << tape({
+               "                     200 -",
+               "                      10 %",
+               " 002                      ",
+               "                     180 T", Sep}) << "180" << "180";
+        QTest::newRow("tax contained in an amount") << 2 << false << "110/10%" << tape({
+               "                     110 ÷",
+               "                      10 %",
+               " 002                      ",
+               "                      10 T", Sep}) << "10" << "10";
+        QTest::newRow("percentage of a product") << 2 << false << "200*10%" << tape({
+               "                     200 ×",
+               "                      10 %",
+               " 002                      ",
+               "                      20 T", Sep}) << "20" << "20";
+        QTest::newRow("fixed format types cents") << 1 << false << "1234+=" << tape({
+               "                   12,34 =",
+               " 001                      ",
+               "                   12,34 T", Sep}) << "12,34" << "12,34";
+        QTest::newRow("decimals typed with either key") << 2 << false << "1,5+2.25=" << tape({
+               "                     1,5 +",
+               "                    2,25 =",
+               " 002                      ",
+               "                    3,75 T", Sep}) << "3,75" << "3,75";
+        QTest::newRow("enter adds") << 2 << true << "5{enter}3{enter}=" << tape({
+               "                       5 +",
+               "                       3 =",
+               " 002                      ",
+               "                       8 T", Sep}) << "8" << "8";
+        QTest::newRow("minus adds a negative number in enter-adds mode") << 2 << true << "5{enter}2-=" << tape({
+               "                       5 +",
+               "                      -2 =",
+               " 002                      ",
+               "                       3 T", Sep}) << "3" << "3";
+        QTest::newRow("grouped thousands") << 0 << false << "1234567+1=" << tape({
+               "            1.234.567,00 +",
+               "                    1,00 =",
+               " 002                      ",
+               "            1.234.568,00 T", Sep}) << "1.234.568,00" << "1.234.568,00";
+        QTest::newRow("letter keypad") << 2 << false << "uio+jkl+m=" << tape({
+               "                     456 +",
+               "                     123 =",
+               " 002                      ",
+               "                     579 T", Sep}) << "579" << "579";
+        QTest::newRow("a total of 22 characters or more is marked E")
+            << 10 << false << "999999999999*999999999=" << tape({
+               "  999.999.999.999,000000 ×",
+               "    999.999.999,00000000 =",
+               " 002                      ",
+               "  999.999.998.999.000.00 E", Sep}) << "999.999.998.999.000.00" << "999.999.998.999.000.000.001,00000000";
+    }
+
+    void calculations() {
+        QFETCH(int, format);
+        QFETCH(bool, enterAdds);
+        QFETCH(QString, keys);
+        Rig rig(format, enterAdds);
+        rig.type(keys);
+        QFETCH(QString, expectedTape);
+        QFETCH(QString, display);
+        QFETCH(QString, clipboard);
+        QCOMPARE(rig.engine->tape().text(), expectedTape);
+        QCOMPARE(rig.engine->display(), display);
+        QCOMPARE(rig.clipboard.text(), clipboard);
+        QCOMPARE(rig.engine->counter(), QStringLiteral("000"));
+        QCOMPARE(rig.engine->pendingOperator(), QStringLiteral("+"));
+    }
+
+    void typingShowsTheDisplay_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("entry");
+
+        QTest::newRow("floating: separator shown while typing") << 0 << "12," << "12," << "12,";
+        QTest::newRow("floating: one decimal as typed") << 0 << "12,5" << "12,5" << "12,5";
+        QTest::newRow("floating: two decimals from the pattern") << 0 << "12,50" << "12,50" << "12,50";
+        QTest::newRow("floating: integer") << 0 << "12" << "12,00" << "12";
+        QTest::newRow("traditional drops the separator") << 2 << "12" << "12" << "12";
+        QTest::newRow("traditional keeps a typed separator") << 2 << "12," << "12," << "12,";
+        QTest::newRow("fixed: cents") << 1 << "1" << "0,01" << "1";
+        QTest::newRow("fixed: 4 digits") << 1 << "1234" << "12,34" << "1234";
+        QTest::newRow("a lone separator becomes 0,") << 2 << "," << "0," << "0,";
+        QTest::newRow("twelve digits at most") << 2 << "1234567890123" << "123.456.789.012" << "123456789012";
+        QTest::newRow("no more decimals than the format shows") << 4 << "1,2345" << "1,23" << "1,23";
+        QTest::newRow("one separator only") << 2 << "1,2,3" << "1,23" << "1,23";
+        QTest::newRow("back removes the last character") << 2 << "123{back}" << "12" << "12";
+        QTest::newRow("back to nothing gives zero") << 2 << "1{back}" << "0" << "0";
+        QTest::newRow("sign toggles") << 2 << "5{neg}" << "-5" << "-5";
+        QTest::newRow("sign toggles back") << 2 << "5{neg}{neg}" << "5" << "5";
+        QTest::newRow("minus on zero in floating format") << 0 << "-" << "-0,00" << "-0";
+        QTest::newRow("minus on zero in traditional format") << 2 << "-" << "-0" << "-0";
+        QTest::newRow("letters are not numbers") << 2 << "1x2" << "12" << "12";
+    }
+
+    void typingShowsTheDisplay() {
+        QFETCH(int, format);
+        Rig rig(format);
+        QFETCH(QString, keys);
+        QFETCH(QString, display);
+        QFETCH(QString, entry);
+        rig.type(keys);
+        QCOMPARE(rig.engine->display(), display);
+        QCOMPARE(rig.engine->entry(), entry);
+        QVERIFY(rig.engine->tape().isEmpty());
+    }
+
+    void secondEqualsAddsOneSeparatorThenOnlyClears() {
+        Rig rig;
+        rig.type(QStringLiteral("5+3="));
+        const QString afterTotal = rig.engine->tape().text();
+        rig.type(QStringLiteral("="));
+        QCOMPARE(rig.engine->tape().text(), afterTotal + Sep + QStringLiteral("\r\n"));
+        rig.type(QStringLiteral("=="));
+        QCOMPARE(rig.engine->tape().text(), afterTotal + Sep + QStringLiteral("\r\n"));
+        QCOMPARE(rig.engine->display(), QStringLiteral("0"));
+    }
+
+    void runningTotalShowsAfterEachOperator() {
+        Rig rig(0);
+        rig.type(QStringLiteral("5+3+"));
+        QCOMPARE(rig.engine->display(), QStringLiteral("8,00"));
+        QCOMPARE(rig.engine->total(), QStringLiteral("8,00"));
+        QCOMPARE(rig.engine->counter(), QStringLiteral("002"));
+        QCOMPARE(rig.engine->entry(), QStringLiteral("0"));
+        QVERIFY(rig.engine->entrySelected());
+    }
+
+    void divisionByZeroLeavesTheTotal() {
+        Rig rig;
+        rig.type(QStringLiteral("8/0+2="));
+        // "0" is no number: the "/" stays pending until 2 divides.
+        QCOMPARE(rig.clipboard.text(), QStringLiteral("4"));
+    }
+
+    void overflowSkipsTheStep() {
+        Rig rig;
+        rig.type(QStringLiteral("999999999999*999999999999*999999999999*"));
+        const QString before = rig.engine->total();
+        rig.type(QStringLiteral("999999999999*"));
+        QCOMPARE(rig.engine->total(), before);
+        QCOMPARE(rig.engine->tape().text().count(QStringLiteral("\r\n")), 4);
+    }
+
+    void memory() {
+        Rig rig;
+        rig.type(QStringLiteral("5"));
+        rig.engine->memoryAdd();
+        rig.type(QStringLiteral("3"));
+        rig.engine->memoryAdd();
+        QCOMPARE(rig.engine->memory(), QStringLiteral("8"));
+        rig.type(QStringLiteral("10"));
+        rig.engine->memorySubtract();
+        QCOMPARE(rig.engine->memory(), QStringLiteral("-2"));
+        rig.engine->memoryRecall();
+        QCOMPARE(rig.engine->entry(), QStringLiteral("-2"));
+        QCOMPARE(rig.engine->display(), QStringLiteral("-2"));
+        rig.engine->memoryClear();
+        QCOMPARE(rig.engine->memory(), QString());
+        rig.type(QStringLiteral("4"));
+        QCOMPARE(rig.engine->entry(), QStringLiteral("-24")); // the recalled entry goes on being typed
+        rig.type(QStringLiteral("{del}4"));
+        rig.engine->memorySubtract();
+        QCOMPARE(rig.engine->memory(), QStringLiteral("-4"));
+    }
+
+    void deleteOnceClearsTheDisplayTwiceTheTape() {
+        Rig rig;
+        rig.type(QStringLiteral("5+3"));
+        rig.engine->pressClearEntry();
+        QCOMPARE(rig.engine->display(), QStringLiteral("0"));
+        QVERIFY(!rig.engine->tape().isEmpty());
+        rig.type(QStringLiteral("2="));
+        QCOMPARE(rig.clipboard.text(), QStringLiteral("7"));
+        rig.type(QStringLiteral("1+"));
+        rig.engine->pressClearEntry(); // display shows the total: back to zero
+        rig.engine->pressClearEntry(); // display zero: the tape goes
+        QCOMPARE(rig.engine->tape().text(), tape({rig.engine->dateHeader(), Sep}));
+        QCOMPARE(rig.engine->dateHeader(), QStringLiteral(" 05/12/2026 sáb           "));
+        QCOMPARE(rig.engine->counter(), QStringLiteral("000"));
+    }
+
+    void clearingKeepsABackupRecord() {
+        Rig rig;
+        rig.engine->clearTape();
+        QVERIFY2(!QFile::exists(rig.engine->backupFilePath()), "a tape under 29 characters is not backed up");
+        rig.type(QStringLiteral("5+3="));
+        const QString before = rig.engine->tape().text();
+        rig.engine->clearTape();
+        QFile f(rig.engine->backupFilePath());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(f.readAll()),
+                 before + Sep + QStringLiteral("\r\n        BKP = 09:30:15 hs.\r\n") + Sep + QStringLiteral("\r\n"));
+        rig.engine->setBackup(false);
+        rig.type(QStringLiteral("5+3="));
+        rig.engine->clearTape();
+        QCOMPARE(QFileInfo(rig.engine->backupFilePath()).size(), f.size());
+    }
+
+    void largeBackupIsReported() {
+        Rig rig;
+        QFile f(rig.engine->backupFilePath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(Engine::BackupWarningSize, 'x'));
+        f.close();
+        rig.type(QStringLiteral("5+3="));
+        rig.engine->clearTape();
+        QCOMPARE(rig.dialogs.shown.size(), 2); // message 173, then the viewer fails (no desktop): 172
+        QCOMPARE(rig.dialogs.shown.at(0).text, fMensagem(173));
+        QCOMPARE(rig.dialogs.shown.at(0).icon, Dialogs::Icon::Exclamation);
+    }
+
+    void fullTapeAsksToClear_data() {
+        QTest::addColumn<Dialogs::Answer>("answer");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("yes clears") << Dialogs::Answer::Yes << true;
+        QTest::newRow("no keeps") << Dialogs::Answer::No << false;
+    }
+
+    void fullTapeAsksToClear() {
+        QFETCH(Dialogs::Answer, answer);
+        Rig rig;
+        while (rig.engine->tape().size() <= Engine::TapeCapacity) rig.type(QStringLiteral("1+"));
+        QVERIFY2(rig.dialogs.shown.isEmpty(), "only a total asks");
+        rig.dialogs.answers = {answer};
+        rig.type(QStringLiteral("="));
+        QCOMPARE(rig.dialogs.shown.size(), 1);
+        QCOMPARE(rig.dialogs.shown.at(0).text, fMensagem(4));
+        QCOMPARE(rig.dialogs.shown.at(0).buttons, Dialogs::Buttons::YesNo);
+        QFETCH(bool, cleared);
+        QCOMPARE(rig.engine->tape().size() < 100, cleared);
+    }
+
+    void enterAddsAnnouncesItselfOnce() {
+        Rig rig;
+        rig.engine->setEnterAdds(true);
+        rig.engine->setEnterAdds(false);
+        rig.engine->setEnterAdds(true);
+        QCOMPARE(rig.dialogs.shown.size(), 1);
+        QVERIFY(rig.dialogs.shown.at(0).text.startsWith(fMensagem(14)));
+        QVERIFY(rig.dialogs.shown.at(0).text.endsWith(QStringLiteral("também irá dar o resultado!")));
+    }
+
+    void find() {
+        Rig rig;
+        rig.type(QStringLiteral("12+512+125="));
+        QList<std::pair<qsizetype, qsizetype>> found;
+        connect(rig.engine.get(), &Engine::tapeSelection, this,
+                [&](qsizetype s, qsizetype l) { if (l) found.append({s, l}); });
+        rig.dialogs.inputs = {QStringLiteral(" 12 "), QStringLiteral("12"), QStringLiteral("12"),
+                              QStringLiteral("12")};
+        for (int i = 0; i < 4; ++i) {
+            rig.engine->find();
+            if (!found.isEmpty()) rig.engine->setTapeCaret(found.last().first);
+        }
+        QCOMPARE(found.size(), 3);
+        const QString& t = rig.engine->tape().text();
+        for (const auto& f : found) QCOMPARE(t.mid(f.first, f.second), QStringLiteral("12"));
+        QVERIFY(found[0].first < found[1].first && found[1].first < found[2].first);
+        QCOMPARE(rig.dialogs.shown.last().text, fMensagem(18));
+        QCOMPARE(rig.dialogs.inputDefaults.at(1), QStringLiteral("12"));
+    }
+
+    void findIsCaseInsensitive() {
+        Rig rig;
+        rig.engine->restoreTape(tape({"  VALOR INICIAL           ", "                       5 +"}));
+        qsizetype at = -1;
+        connect(rig.engine.get(), &Engine::tapeSelection, this, [&](qsizetype s, qsizetype l) { if (l) at = s; });
+        rig.dialogs.inputs = {QStringLiteral("valor")};
+        rig.engine->find();
+        QCOMPARE(at, 2);
+    }
+
+    void emptyFindDoesNothing() {
+        Rig rig;
+        rig.type(QStringLiteral("5+"));
+        rig.engine->find();
+        QCOMPARE(rig.dialogs.shown.size(), 1); // only the question
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEngine)
+#include "tst_engine.moc"

@@ -1,0 +1,150 @@
+// The calculator window driven like a person: keys typed into it, buttons clicked, labels and the
+// tape read back by their object names.
+
+#include "core/frmcalcula.h"
+#include "shell/messagecatalog.h"
+#include "support/fakeclipboard.h"
+#include "support/fakedialogs.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QtTest>
+
+class TestFrmCalcula : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    FakeClipboard m_clipboard;
+    FakeDialogs m_dialogs;
+    std::unique_ptr<frmCalcula> m_window;
+
+    template <typename T> T* child(const QString& name) {
+        T* w = m_window->findChild<T*>(name);
+        if (!w) qFatal("no control %s", qPrintable(name));
+        return w;
+    }
+    QString label(const QString& name) { return child<QLabel>(name)->text(); }
+    QString tapeText() { return child<QPlainTextEdit>(QStringLiteral("txtFita"))->toPlainText(); }
+    void type(const QString& keys) { QTest::keyClicks(child<QLineEdit>(QStringLiteral("txtEntrada")), keys); }
+    void click(const QString& name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
+
+private slots:
+    void init() {
+        setCurrentLanguage(1);
+        EngineEnvironment env;
+        env.clipboard = &m_clipboard;
+        env.dialogs = &m_dialogs;
+        env.dataDir = m_dir.path() + QLatin1Char('/');
+        env.separators = {QLatin1Char(','), QLatin1Char('.')};
+        m_window = std::make_unique<frmCalcula>(env);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->activateWindow();
+        child<QLineEdit>(QStringLiteral("txtEntrada"))->setFocus();
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void typedCalculationShowsOnDisplayAndTape() {
+        type(QStringLiteral("12,5+7,25"));
+        QCOMPARE(label(QStringLiteral("lblVisor(0)")), QStringLiteral("7,25"));
+        QCOMPARE(label(QStringLiteral("lblTotal")), QStringLiteral("12,5"));
+        QCOMPARE(label(QStringLiteral("lblVisor(1)")), QStringLiteral("001"));
+        QTest::keyClick(child<QLineEdit>(QStringLiteral("txtEntrada")), Qt::Key_Return);
+        QCOMPARE(label(QStringLiteral("lblVisor(0)")), QStringLiteral("19,75"));
+        QCOMPARE(m_clipboard.text(), QStringLiteral("19,75"));
+        QCOMPARE(tapeText(), QStringLiteral("                    12,5 +\n"
+                                            "                    7,25 =\n"
+                                            " 002                      \n"
+                                            "                   19,75 T\n"
+                                            " =========================\n"));
+    }
+
+    void keypadButtonsAreTheSameKeys() {
+        for (const char* b : {"chkNum(4)", "chkVirgula", "chkNum(5)", "chkVezes", "chkNum(2)", "chkIgual"})
+            click(QLatin1String(b));
+        QCOMPARE(label(QStringLiteral("lblVisor(0)")), QStringLiteral("9"));
+        QVERIFY(child<QLineEdit>(QStringLiteral("txtEntrada"))->hasFocus());
+    }
+
+    void negativeDisplayIsRed() {
+        type(QStringLiteral("3-5="));
+        QLabel* visor = child<QLabel>(QStringLiteral("lblVisor(0)"));
+        QCOMPARE(visor->text(), QStringLiteral("-2"));
+        QCOMPARE(visor->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        type(QStringLiteral("4"));
+        QCOMPARE(visor->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    }
+
+    void memoryShowsInTheKeypadFrame() {
+        type(QStringLiteral("5"));
+        QTest::keyClick(child<QLineEdit>(QStringLiteral("txtEntrada")), Qt::Key_A, Qt::ShiftModifier);
+        QCOMPARE(child<QGroupBox>(QStringLiteral("fraTeclado"))->title(), QStringLiteral("5"));
+        QTest::keyClick(child<QLineEdit>(QStringLiteral("txtEntrada")), Qt::Key_Delete);
+        type(QStringLiteral("8"));
+        click(QStringLiteral("Mmenos"));
+        QGroupBox* frame = child<QGroupBox>(QStringLiteral("fraTeclado"));
+        QCOMPARE(frame->title(), QStringLiteral("-3"));
+        QCOMPARE(frame->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    }
+
+    void deleteTwiceClearsTheTape() {
+        type(QStringLiteral("5+3"));
+        QLineEdit* entry = child<QLineEdit>(QStringLiteral("txtEntrada"));
+        QTest::keyClick(entry, Qt::Key_Delete);
+        QTest::keyClick(entry, Qt::Key_Delete);
+        QCOMPARE(tapeText().count(QLatin1Char('\n')), 2);
+        QVERIFY(tapeText().endsWith(QStringLiteral(" =========================\n")));
+    }
+
+    void enterAddsModeFromTheMenu() {
+        m_window->action(QStringLiteral("mnuEnter"))->trigger();
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(child<QAbstractButton>(QStringLiteral("chkMais"))->toolTip(), QStringLiteral(" Enter "));
+        QCOMPARE(child<QAbstractButton>(QStringLiteral("chkIgual"))->toolTip(), QStringLiteral(" NumLock "));
+        type(QStringLiteral("5\r3\r="));
+        QCOMPARE(label(QStringLiteral("lblVisor(0)")), QStringLiteral("8"));
+        m_window->action(QStringLiteral("mnuIgual"))->trigger();
+        QCOMPARE(child<QAbstractButton>(QStringLiteral("chkMais"))->text(), QStringLiteral("+"));
+    }
+
+    void formatMenuReformatsTheDisplay() {
+        type(QStringLiteral("2,5"));
+        m_window->action(QStringLiteral("mnuNumeral(0)"))->trigger();
+        QCOMPARE(label(QStringLiteral("lblVisor(0)")), QStringLiteral("2,50"));
+        QVERIFY(m_window->action(QStringLiteral("mnuNumeral(0)"))->isChecked());
+        QVERIFY(!m_window->action(QStringLiteral("mnuNumeral(2)"))->isChecked());
+    }
+
+    void tapeFollowsAnEngineThatOnlyAppends() {
+        // A long tape, then one more total: the widget must hold exactly the engine's text.
+        for (int i = 0; i < 200; ++i) type(QStringLiteral("1+"));
+        type(QStringLiteral("="));
+        QString expected = m_window->engine().tape().text();
+        expected.remove(QLatin1Char('\r'));
+        QCOMPARE(tapeText(), expected);
+        QCOMPARE(label(QStringLiteral("lblVisor(0)")), QStringLiteral("200"));
+    }
+
+    void doubleClickReentersATapeNumber() {
+        type(QStringLiteral("125+3="));
+        auto* tape = child<QPlainTextEdit>(QStringLiteral("txtFita"));
+        QTextCursor c(tape->document()->findBlockByNumber(0));
+        c.movePosition(QTextCursor::EndOfBlock);
+        c.movePosition(QTextCursor::Left, QTextCursor::MoveAnchor, 4); // inside "125"
+        const QPoint at = tape->cursorRect(c).center();
+        QTest::mouseDClick(tape->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(label(QStringLiteral("lblTotal")), QStringLiteral("125"));
+        QCOMPARE(label(QStringLiteral("lblVisor(1)")), QStringLiteral("001"));
+        QCOMPARE(tape->textCursor().selectedText(), QStringLiteral("                     125 +"));
+    }
+};
+
+QTEST_MAIN(TestFrmCalcula)
+#include "tst_frmcalcula.moc"
