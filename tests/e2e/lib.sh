@@ -1,0 +1,57 @@
+# Shared set-up of the black-box tests: a private X server, fresh XDG folders, the real program.
+# Source it, then call e2e_start_x, e2e_start_app [words...], and the helpers below.
+set -euo pipefail
+
+E2E_TMP=$(mktemp -d)
+export HOME=$E2E_TMP/home XDG_CONFIG_HOME=$E2E_TMP/config XDG_DATA_HOME=$E2E_TMP/data XDG_RUNTIME_DIR=$E2E_TMP/run
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+export LANG=${E2E_LANG:-pt_BR.UTF-8} LC_ALL=
+unset QT_QPA_PLATFORM
+E2E_PIDS=()
+
+e2e_cleanup() {
+    local p
+    for p in "${E2E_PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A private Xvfb that keeps its state (NumLock, clipboard owners) between clients.
+e2e_start_x() {
+    exec 9>"$E2E_TMP/display"
+    Xvfb -displayfd 9 -screen 0 1280x800x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    local i
+    for i in $(seq 100); do [ -s "$E2E_TMP/display" ] && break; sleep 0.05; done
+    export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
+}
+
+# Starts the program with the given command words and waits for its main window.
+e2e_start_app() {
+    "$TABULORA_BIN" "$@" >"$E2E_TMP/app.log" 2>&1 &
+    E2E_APP=$!
+    E2E_PIDS+=($E2E_APP)
+    E2E_WIN=$(xdotool search --sync --onlyvisible --pid "$E2E_APP" --name '^ Tabulora$' | head -n1)
+    [ -n "$E2E_WIN" ] || fail "no window"
+    xdotool windowfocus --sync "$E2E_WIN"
+}
+
+# Types keys into the focused window: xdotool key names, one per argument.
+e2e_keys() { xdotool key --delay 15 "$@"; }
+
+clipboard() { xclip -selection clipboard -o 2>/dev/null || true; }
+
+# Waits until the clipboard holds the expected text.
+expect_clipboard() {
+    local want=$1 i got=""
+    for i in $(seq 60); do
+        got=$(clipboard)
+        [ "$got" = "$want" ] && return 0
+        sleep 0.05
+    done
+    fail "clipboard holds '$got', expected '$want'"
+}
