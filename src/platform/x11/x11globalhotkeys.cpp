@@ -1,0 +1,186 @@
+#include "platform/x11/x11globalhotkeys.h"
+
+#include "platform/x11/x11session.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QMetaObject>
+#include <QTimer>
+
+#include <cstdlib>
+#include <memory>
+#include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
+
+#include <X11/keysym.h>
+
+namespace {
+
+template <typename T> using XcbPtr = std::unique_ptr<T, decltype(&std::free)>;
+
+quint16 toX(GlobalHotkeys::Modifiers modifiers, quint16 altMask) {
+    quint16 mask = 0;
+    if (modifiers & GlobalHotkeys::Modifier::Control) mask |= XCB_MOD_MASK_CONTROL;
+    if (modifiers & GlobalHotkeys::Modifier::Shift) mask |= XCB_MOD_MASK_SHIFT;
+    if (modifiers & GlobalHotkeys::Modifier::Alt) mask |= altMask;
+    return mask;
+}
+
+QList<quint8> keycodesOf(xcb_key_symbols_t* symbols, quint32 sym) {
+    QList<quint8> result;
+    XcbPtr<xcb_keycode_t> codes(xcb_key_symbols_get_keycode(symbols, sym), &std::free);
+    if (!codes) return result;
+    for (const xcb_keycode_t* k = codes.get(); *k != XCB_NO_SYMBOL; ++k)
+        if (!result.contains(*k)) result.append(*k);
+    return result;
+}
+
+} // namespace
+
+X11GlobalHotkeys::X11GlobalHotkeys(QObject* parent) : GlobalHotkeys(parent) {
+    const x11::Session session = x11::current();
+    if (!session) return;
+    m_connection = session.connection;
+    m_root = session.root;
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+X11GlobalHotkeys::~X11GlobalHotkeys() {
+    // Without the application the connection is gone, and with it every grab.
+    if (!m_connection || !QCoreApplication::instance()) return;
+    unregisterAll();
+    QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+QList<GlobalHotkeys::Hotkey> X11GlobalHotkeys::registerAll(const QList<Hotkey>& hotkeys) {
+    unregisterAll();
+    if (!m_connection) return hotkeys;
+
+    // Lock modifiers change the state a key arrives with, and a grab matches the state exactly, so
+    // every hotkey is grabbed once for each combination of CapsLock and NumLock.
+    const quint16 numLock = x11::modifierMask(m_connection, XK_Num_Lock);
+    quint16 alt = x11::modifierMask(m_connection, XK_Alt_L);
+    if (alt == 0) alt = XCB_MOD_MASK_1;
+    QList<quint16> lockVariants{0, XCB_MOD_MASK_LOCK};
+    if (numLock != 0 && numLock != XCB_MOD_MASK_LOCK)
+        lockVariants << numLock << quint16(numLock | XCB_MOD_MASK_LOCK);
+    m_matcher.setIgnoredModifiers(XCB_MOD_MASK_LOCK | numLock);
+
+    // One slot per physical key and modifier set; keysyms that share a key (KP_1 and KP_End) share it.
+    struct Slot {
+        quint8 keycode;
+        quint16 modifiers;
+        int id;
+        QList<std::pair<quint16, xcb_void_cookie_t>> requests;
+        QList<quint16> held;
+        bool used = false;
+    };
+    QList<Slot> grabSlots;
+    QHash<quint32, qsizetype> slotOf;
+    QList<QList<qsizetype>> slotsOfHotkey(hotkeys.size());
+    QList<bool> refused(hotkeys.size(), false);
+
+    std::unique_ptr<xcb_key_symbols_t, decltype(&xcb_key_symbols_free)> symbols(
+        xcb_key_symbols_alloc(m_connection), &xcb_key_symbols_free);
+    for (qsizetype h = 0; h < hotkeys.size(); ++h) {
+        const Hotkey& hotkey = hotkeys[h];
+        const quint16 modifiers = toX(hotkey.modifiers, alt);
+        const QList<quint8> keycodes = keycodesOf(symbols.get(), hotkey.keysym);
+        refused[h] = keycodes.isEmpty();
+        for (const quint8 keycode : keycodes) {
+            const quint32 key = quint32(keycode) << 16 | modifiers;
+            auto it = slotOf.constFind(key);
+            if (it == slotOf.cend()) {
+                Slot slot{keycode, modifiers, hotkey.id, {}, {}};
+                for (const quint16 variant : lockVariants)
+                    slot.requests.append(
+                        {variant, xcb_grab_key_checked(m_connection, 0, m_root, modifiers | variant, keycode,
+                                                       XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)});
+                grabSlots.append(slot);
+                it = slotOf.insert(key, grabSlots.size() - 1);
+            } else if (grabSlots[*it].id != hotkey.id) {
+                refused[h] = true; // could not be told apart from the earlier hotkey
+            }
+            slotsOfHotkey[h].append(*it);
+        }
+    }
+
+    // All requests went out before the first check: one round trip for the whole list.
+    QList<bool> slotOk(grabSlots.size(), true);
+    for (qsizetype s = 0; s < grabSlots.size(); ++s) {
+        for (const auto& [variant, cookie] : grabSlots[s].requests) {
+            XcbPtr<xcb_generic_error_t> error(xcb_request_check(m_connection, cookie), &std::free);
+            if (error)
+                slotOk[s] = false; // BadAccess: another client holds this combination
+            else
+                grabSlots[s].held.append(variant);
+        }
+    }
+
+    QList<Hotkey> result;
+    for (qsizetype h = 0; h < hotkeys.size(); ++h) {
+        for (const qsizetype s : slotsOfHotkey[h])
+            if (!slotOk[s]) refused[h] = true;
+        if (refused[h]) {
+            result.append(hotkeys[h]);
+            continue;
+        }
+        for (const qsizetype s : slotsOfHotkey[h])
+            grabSlots[s].used = true;
+    }
+
+    // A hotkey the server refused in part is not kept in part: NumLock would decide whether it works.
+    for (const Slot& slot : grabSlots) {
+        if (slot.used) {
+            m_matcher.add(slot.keycode, slot.modifiers, slot.id);
+            for (const quint16 variant : slot.held)
+                m_grabs.append({slot.keycode, quint16(slot.modifiers | variant)});
+        } else {
+            for (const quint16 variant : slot.held)
+                xcb_ungrab_key(m_connection, slot.keycode, m_root, slot.modifiers | variant);
+        }
+    }
+    xcb_flush(m_connection);
+    return result;
+}
+
+void X11GlobalHotkeys::unregisterAll() {
+    m_matcher.clear();
+    m_ready.clear();
+    if (!m_connection || m_grabs.isEmpty()) return;
+    for (const Grab& grab : std::as_const(m_grabs))
+        xcb_ungrab_key(m_connection, grab.keycode, m_root, grab.modifiers);
+    m_grabs.clear();
+    // Wait until the server has done it, so a key typed right after reaches the focused program.
+    XcbPtr<xcb_get_input_focus_reply_t> sync(
+        xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr), &std::free);
+}
+
+bool X11GlobalHotkeys::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (m_matcher.isEmpty() || eventType != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    const quint8 type = event->response_type & 0x7f;
+    if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE) return false;
+    // Grabbed without owner events, so a hotkey arrives on the root window even when one of this
+    // program's own windows has the focus.
+    const auto* key = reinterpret_cast<const xcb_key_press_event_t*>(event);
+    if (key->event != m_root) return false;
+
+    const X11HotkeyMatcher::Outcome outcome = type == XCB_KEY_PRESS
+                                                  ? m_matcher.press(key->detail, key->state, key->time)
+                                                  : m_matcher.release(key->detail, key->time);
+    // Receivers run from the event loop, never inside Qt's processing of X events. By then every event
+    // read with this one has been seen, so a held-back release is known to be real.
+    if (outcome.fired) m_ready.append(*outcome.fired);
+    if (outcome.fired || outcome.settleLater)
+        QMetaObject::invokeMethod(this, &X11GlobalHotkeys::settle, Qt::QueuedConnection);
+    return outcome.swallow;
+}
+
+void X11GlobalHotkeys::settle() {
+    if (const auto id = m_matcher.settle()) m_ready.append(*id);
+    // One at a time from the front: a receiver that runs a nested event loop delivers the later ones
+    // itself, still in order.
+    while (!m_ready.isEmpty())
+        emit activated(m_ready.takeFirst());
+}

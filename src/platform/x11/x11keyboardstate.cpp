@@ -1,0 +1,68 @@
+#include "platform/x11/x11keyboardstate.h"
+
+#include "platform/x11/x11session.h"
+
+// Xlib last: its macros (None, Bool, KeyPress...) would break the headers above.
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+namespace {
+
+unsigned numLockMask(Display* display) {
+    return XkbKeysymToModifiers(display, XK_Num_Lock);
+}
+
+void sendKey(Display* display, KeyCode code, bool down) {
+    XTestFakeKeyEvent(display, code, down, CurrentTime);
+}
+
+} // namespace
+
+X11KeyboardState::X11KeyboardState() {
+    const x11::Session session = x11::current();
+    if (!session) return;
+    int opcode = 0, event = 0, error = 0, major = 0, minor = 0;
+    if (!XQueryExtension(session.xlib, "XTEST", &opcode, &event, &error)) return;
+    major = XkbMajorVersion;
+    minor = XkbMinorVersion;
+    if (!XkbQueryExtension(session.xlib, &opcode, &event, &error, &major, &minor)) return;
+    m_display = session.xlib;
+}
+
+bool X11KeyboardState::numLockOn() const {
+    if (!m_display) return false;
+    XkbStateRec state{};
+    if (XkbGetState(m_display, XkbUseCoreKbd, &state) != Success) return false;
+    const unsigned mask = numLockMask(m_display);
+    return mask != 0 && (state.locked_mods & mask) == mask;
+}
+
+void X11KeyboardState::setNumLock(bool on) {
+    if (!m_display) return;
+    const unsigned mask = numLockMask(m_display);
+    if (mask == 0) return; // no NumLock key in this keymap
+    XkbLockModifiers(m_display, XkbUseCoreKbd, mask, on ? mask : 0);
+    XSync(m_display, False);
+}
+
+void X11KeyboardState::sendCopyToFocusedWindow() {
+    if (!m_display) return;
+    const KeyCode control = XKeysymToKeycode(m_display, XK_Control_L);
+    const KeyCode c = XKeysymToKeycode(m_display, XK_c);
+    if (control == 0 || c == 0) return;
+
+    // Release what is still held: Alt would turn the copy into another command, and the key of a
+    // hotkey keeps its grab active, which would bring the copy back to this program.
+    char keys[32] = {};
+    XQueryKeymap(m_display, keys);
+    for (int code = 8; code < 256; ++code)
+        if (keys[code / 8] & (1 << (code % 8))) sendKey(m_display, KeyCode(code), false);
+
+    sendKey(m_display, control, true);
+    sendKey(m_display, c, true);
+    sendKey(m_display, c, false);
+    sendKey(m_display, control, false);
+    XSync(m_display, False);
+}
