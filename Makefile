@@ -47,7 +47,9 @@ test: test-deps build
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
 
 bench: test-deps build
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done; true
+	$(BUILD)/bench/bench_engine
+	$(BUILD)/bench/bench_window
+	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_startup
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
