@@ -1,0 +1,47 @@
+#include "shell/startup.h"
+
+#include <QStringList>
+
+namespace Startup {
+
+QString commandWord(const QStringList& arguments) { return arguments.mid(1).join(QString()); }
+
+bool showsSplash(const QString& word) { return word != Systray && word != Fechar; }
+
+bool closesPrimaryFirst(const QString& word) { return word == Atualiza || word == Fechar || word == Mini; }
+
+bool endsAfterClosingPrimary(const QString& word) { return word == Fechar; }
+
+Role roleFor(const QString& word, bool primaryRunning) {
+    if (!primaryRunning) return Role::Primary;
+    return word.left(5) == QLatin1String("outra") ? Role::Auxiliary : Role::HandOver;
+}
+
+bool showsCalculator(const QString& word) { return word != Systray; }
+
+bool compactMode(const QString& word) { return word == Mini; }
+
+bool auxiliaryInTimeMode(const QString& word) { return word.right(5) == QLatin1String("tempo"); }
+
+Action actionForWord(const QString& word) {
+    if (word == QLatin1String("tempo")) return Action::TimeMode;
+    if (word == QLatin1String("juro")) return Action::Installments;
+    if (word == QLatin1String("peso")) return Action::IdealWeight;
+    if (word == QLatin1String("data")) return Action::DateCalculator;
+    return Action::None;
+}
+
+Action actionForHandOver(const QString& text) {
+    const QString head = text.left(4);
+    if (head == QLatin1String("temp")) return Action::TimeMode;
+    if (head == QLatin1String("juro")) return Action::Installments;
+    if (head == QLatin1String("peso")) return Action::IdealWeight;
+    if (head == QLatin1String("data")) return Action::DateCalculator;
+    return Action::None;
+}
+
+QString handOverText(const QString& word, const QTime& now) {
+    return word + now.toString(QStringLiteral("hh:mm:ss.zzz"));
+}
+
+} // namespace Startup
