@@ -1,0 +1,56 @@
+#pragma once
+// The hidden window that owns the process: it decides at start whether this process is the
+// primary, hands the command word to a running primary, keeps the tray icon, opens the calculator
+// and ends the program when the last reason to stay is gone.
+
+#include "core/frmcalcula.h"
+
+#include <QWidget>
+#include <memory>
+
+class Clipboard;
+class Desktop;
+class Dialogs;
+class InstanceChannel;
+class QMenu;
+class QSystemTrayIcon;
+class SettingsStore;
+
+struct ShellServices {
+    Clipboard* clipboard = nullptr;
+    Dialogs* dialogs = nullptr;
+    Desktop* desktop = nullptr;
+    SettingsStore* settings = nullptr;
+    InstanceChannel* channel = nullptr;
+};
+
+class frmSysTray : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmSysTray(ShellServices services, QWidget* parent = nullptr);
+    ~frmSysTray() override;
+
+    // The tray window's load. False when this process has nothing left to do (it handed its word
+    // over, or closed the primary for "fechar").
+    bool load();
+    // "Exibir Calculadora": opens the calculator, or brings it forward.
+    void showCalculator();
+    // "Sair" and every other road to the end: closes every window and ends the process.
+    void unload();
+
+    frmCalcula* calculator() const { return m_calculator.get(); }
+    QSystemTrayIcon* trayIcon() const { return m_tray; }
+
+private:
+    void addTrayIcon();
+    void receiveHandOver(const QString& text);
+    void calculatorClosed();
+    void act(int action);
+    EngineEnvironment engineEnvironment() const;
+
+    ShellServices m_services;
+    QSystemTrayIcon* m_tray = nullptr;
+    QMenu* m_menu = nullptr;
+    std::unique_ptr<frmCalcula> m_calculator;
+    bool m_unloading = false;
+};

@@ -1,0 +1,6 @@
+#include "shell/program.h"
+
+Program& program() {
+    static Program facts;
+    return facts;
+}
