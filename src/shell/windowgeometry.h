@@ -1,0 +1,47 @@
+#pragma once
+// How the main window's stored position and size are restored and saved. Kept apart from the
+// window so the rules can be checked without one. Positions and sizes are in twips unless a name
+// says pixels; the clamping rules work in any one unit.
+
+#include <QList>
+#include <QLocale>
+#include <QPair>
+#include <QString>
+
+class SettingsStore;
+
+// The stored top is dropped (0) when it puts the window below the screen's bottom, above its top,
+// or the window is the compact calculator, which always opens at the top.
+int clampTop(int top, int height, int screenHeight, bool compact);
+// The stored left is dropped (0) when the window would stick out on the right or the left.
+int clampLeft(int left, int width, int screenWidth);
+// Where a window opens the first time: against the right edge, 360 twips (a quarter inch) from it.
+int defaultLeft(int screenWidth, int windowWidth);
+
+inline constexpr int TwipsPerInch = 1440;
+// Whole twips per pixel, as the stored measures assume: 15 at 96 dpi, 12 at 120 dpi. A
+// non-positive dpi counts as 96.
+int twipsPerPixel(int dpi = 96);
+int pixelsToTwips(int pixels, int dpi = 96);
+// Rounded to the nearest pixel; measures beyond the int range (a corrupt file) are clamped.
+int twipsToPixels(double twips, int dpi = 96);
+
+struct CloseState {
+    enum class Mode { Full, Compact, Aux };
+    Mode mode = Mode::Full;
+    bool minimized = false;
+    bool calcEnter = false;    // Enter adds
+    bool keypadHidden = false; // Oculte
+    bool backup = true;
+    int language = 0; // Idioma digit, 1 to 4
+    bool hotKey = true;
+    bool largeFont = true; // Letrona
+    double height = 0;     // twips
+    double top = 0;
+    double left = 0;
+};
+
+// The (key, text) pairs of section "Conf" that closing the main window writes, in writing order.
+// A minimized window keeps the stored size and position.
+QList<QPair<QString, QString>> closeSaveEntries(const CloseState& state, const QLocale& locale);
+void saveOnClose(SettingsStore& store, const CloseState& state, const QLocale& locale);
