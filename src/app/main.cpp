@@ -1,31 +1,60 @@
-#include "core/frmcalcula.h"
+// Start of the program: the command word, the program-wide facts, the splash, then the tray
+// window, which decides whether this process is the primary calculator.
+
+#include "platform/qt/localinstancechannel.h"
 #include "platform/qt/qtclipboard.h"
 #include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtdialogs.h"
+#include "shell/frmstart.h"
+#include "shell/frmsystray.h"
+#include "shell/language.h"
+#include "shell/localefacts.h"
+#include "shell/messagecatalog.h"
+#include "shell/program.h"
+#include "shell/settingsstore.h"
+#include "shell/startup.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulora"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    Program& prog = program();
+    prog.LinhaComando = Startup::commandWord(QCoreApplication::arguments());
+    prog.NomeExe = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    prog.CaminhoApp = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Tabulora/");
+    const LocaleFacts facts = readLocaleFacts(QLocale::system());
+    prog.FormatoData = facts.formatoData;
+    prog.SepDecimal = facts.sepDecimal;
+    prog.SepMilhar = facts.sepMilhar.isNull() || facts.sepMilhar == facts.sepDecimal
+                         ? (facts.sepDecimal == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(','))
+                         : facts.sepMilhar;
+
+    SettingsStore settings;
+    setCurrentLanguage(chooseLanguage(settings.read(conf::Idioma), systemLangId()));
 
     QtClipboard clipboard;
     QtDialogs dialogs;
     QtDesktop desktop;
-    const QLocale locale = QLocale::system();
+    LocalInstanceChannel channel;
+    frmSysTray tray({&clipboard, &dialogs, &desktop, &settings, &channel});
 
-    EngineEnvironment env;
-    env.clipboard = &clipboard;
-    env.dialogs = &dialogs;
-    env.desktop = &desktop;
-    env.locale = locale;
-    env.separators = {locale.decimalPoint().at(0), locale.groupSeparator().isEmpty() ? QChar(' ') : locale.groupSeparator().at(0)};
-    env.dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Tabulora/");
-
-    frmCalcula window(env);
-    dialogs.setParent(&window);
-    window.show();
-    return app.exec();
+    frmStart splash;
+    int status = 0;
+    QObject::connect(&splash, &frmStart::elapsed, &app, [&] {
+        const bool goesOn = tray.load();
+        splash.close();
+        if (!goesOn) {
+            QApplication::quit();
+            return;
+        }
+        if (tray.calculator()) dialogs.setParent(tray.calculator());
+    });
+    splash.start(Startup::showsSplash(prog.LinhaComando));
+    status = QApplication::exec();
+    return status;
 }

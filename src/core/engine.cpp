@@ -532,6 +532,13 @@ void Engine::memorySubtract() {
     emit stateChanged();
 }
 
+bool Engine::pasteEntry(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.isEmpty() || !number(t)) return false;
+    setEntry(t, true);
+    return true;
+}
+
 void Engine::memoryClear() {
     m_memory.clear();
     emit stateChanged();

@@ -91,6 +91,9 @@ public:
     void leaveEditMode(const QString& editedText);
     bool editMode() const { return m_editMode; }
 
+    // Paste into the display: a numeric text becomes the entry, selected; false for any other text.
+    bool pasteEntry(const QString& text);
+
     // Puts a new text on the clipboard instead of the next total (clipboard tools).
     void setWaitingClipboardText(const QString& text) { m_waitingClipboardText = text; }
     // The text the engine last placed on (or read from) the clipboard.
@@ -123,6 +126,7 @@ public:
     const QString& insertedText() const { return m_insertBuffer; }
     bool backup() const { return m_backup; }
     const Separators& separators() const { return m_env.separators; }
+    const EngineEnvironment& environment() const { return m_env; }
     int entryMaxLength() const { return m_maxLength; }
     QString backupFilePath() const;
     QString dateHeader() const;

@@ -1,9 +1,22 @@
 #include "core/frmcalcula.h"
 
 #include "core/displayformat.h"
+#include "platform/clipboard.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
+#include "shell/autostart.h"
+#include "shell/confkeys.h"
+#include "shell/menucaptions.h"
+#include "shell/messagecatalog.h"
+#include "shell/program.h"
+#include "shell/windowgeometry.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -68,6 +81,7 @@ frmCalcula::frmCalcula(EngineEnvironment env, QWidget* parent)
 
     buildMenus();
     setEnterAddsLook(false);
+    m_actions.value(QStringLiteral("mnuGrande"))->setChecked(true);
 
     m_releaseTimer = new QTimer(this);
     m_releaseTimer->setSingleShot(true);
@@ -225,46 +239,92 @@ void frmCalcula::buildMenus() {
     auto menu = [this](const QString& name, const QString& caption, QMenu* parent = nullptr) {
         QMenu* m = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
         m->setObjectName(name);
+        m->menuAction()->setObjectName(name);
+        m_actions.insert(name, m->menuAction());
         return m;
     };
+    auto act = [this](QMenu* m, const char* name, const char* caption, const QKeySequence& key = {},
+                      bool checkable = false) {
+        return addAction(m, QLatin1String(name), QString::fromUtf8(caption), key, checkable);
+    };
+    // Entries whose tools are not part of this program yet stand in the menus, disabled.
+    auto later = [](QAction* a) { a->setEnabled(false); };
 
     QMenu* options = menu(QStringLiteral("mnu1"), QStringLiteral("&Opções"));
-    addAction(options, QStringLiteral("mnuTempo"), QStringLiteral("Calcular Temp&o"), Qt::Key_F8, true);
-    connect(m_actions[QStringLiteral("mnuTempo")], &QAction::triggered, this,
+    connect(act(options, "mnuOutra", "Abrir O&utra Calculadora Desta", Qt::Key_F6), &QAction::triggered, this,
+            &frmCalcula::openAnotherCalculator);
+    connect(act(options, "mnuWindows", "Abrir Calculadora do &Windows", Qt::Key_F7), &QAction::triggered, this,
+            &frmCalcula::openDesktopCalculator);
+    later(act(options, "mnuData", "Calcular &Data", Qt::Key_F5));
+    later(act(options, "mnuPeso", "Calcular Peso Ideal (IMC)", QKeySequence(Qt::SHIFT | Qt::Key_F5)));
+    connect(act(options, "mnuTempo", "Calcular Temp&o", Qt::Key_F8, true), &QAction::triggered, this,
             [e](bool) { e->setTimeMode(!e->timeMode()); });
+    later(act(options, "mnuJuro", "Calcular &Juro Capitalizado", QKeySequence(Qt::CTRL | Qt::Key_J)));
+    later(act(options, "mnuRegra", "Calcular Regra de &Três", QKeySequence(Qt::CTRL | Qt::Key_T)));
     options->addSeparator();
-    connect(addAction(options, QStringLiteral("mnuUndo"), QStringLiteral("Desfa&zer"), QKeySequence(Qt::CTRL | Qt::Key_Z)),
-            &QAction::triggered, e, &Engine::undo);
-    connect(addAction(options, QStringLiteral("mnuRedo"), QStringLiteral("&Refazer"), QKeySequence(Qt::CTRL | Qt::Key_R)),
-            &QAction::triggered, e, &Engine::redo);
+    connect(act(options, "mnuCopiar", "&Copiar o Visor Numérico", QKeySequence(Qt::CTRL | Qt::Key_C)),
+            &QAction::triggered, this, &frmCalcula::copyDisplay);
+    connect(act(options, "mnuColar", "Colar no &Visor", QKeySequence(Qt::CTRL | Qt::Key_V)), &QAction::triggered,
+            this, &frmCalcula::pasteIntoDisplay);
+    later(act(options, "mnuExtenso", "Copiar o Visor por &Extenso", QKeySequence(Qt::CTRL | Qt::Key_E)));
+    later(act(options, "mnuCheque", "&Imprimir Cheque", QKeySequence(Qt::CTRL | Qt::Key_I)));
+    later(act(options, "mnuPromissoria", "Imprimir &Nota Promissória", QKeySequence(Qt::CTRL | Qt::Key_N)));
+    later(act(options, "mnuConverte", "Converter &Pesos e Medidas", QKeySequence(Qt::CTRL | Qt::Key_O)));
+    options->addSeparator();
+    connect(act(options, "mnuUndo", "Desfa&zer", QKeySequence(Qt::CTRL | Qt::Key_Z)), &QAction::triggered, e,
+            &Engine::undo);
+    connect(act(options, "mnuRedo", "&Refazer", QKeySequence(Qt::CTRL | Qt::Key_R)), &QAction::triggered, e,
+            &Engine::redo);
     m_actions[QStringLiteral("mnuUndo")]->setEnabled(false);
     m_actions[QStringLiteral("mnuRedo")]->setEnabled(false);
+    options->addSeparator();
+    later(menu(QStringLiteral("mnuUtil"), QStringLiteral("Utilitário&s"), options)->menuAction());
 
     QMenu* tape = menu(QStringLiteral("mnuFita"), QStringLiteral("&Lista dos Cálculos (Fita)"));
-    connect(addAction(tape, QStringLiteral("mnuEditar"), QStringLiteral("&Editar"), Qt::Key_F2, true),
-            &QAction::triggered, this, [this](bool) {
-                if (m_engine->editMode())
-                    leaveEditMode();
-                else if (!m_engine->enterEditMode())
-                    m_actions[QStringLiteral("mnuEditar")]->setChecked(false);
-            });
-    connect(addAction(tape, QStringLiteral("mnuLocalizar"), QStringLiteral("Locali&zar Texto ou Número"), Qt::Key_F3),
-            &QAction::triggered, e, &Engine::find);
-    connect(addAction(tape, QStringLiteral("mnuLimpar"), QStringLiteral("&Limpar (apagar cálculos)"),
-                      QKeySequence(Qt::CTRL | Qt::Key_L)),
+    connect(act(tape, "mnuEditar", "&Editar", Qt::Key_F2, true), &QAction::triggered, this, [this](bool) {
+        if (m_engine->editMode())
+            leaveEditMode();
+        else if (!m_engine->enterEditMode())
+            m_actions[QStringLiteral("mnuEditar")]->setChecked(false);
+    });
+    connect(act(tape, "mnuLocalizar", "Locali&zar Texto ou Número", Qt::Key_F3), &QAction::triggered, e,
+            &Engine::find);
+    connect(act(tape, "mnuLimpar", "&Limpar (apagar cálculos)", QKeySequence(Qt::CTRL | Qt::Key_L)),
             &QAction::triggered, e, &Engine::clearTape);
-    connect(addAction(tape, QStringLiteral("mnuAgrupar"), QStringLiteral("&Agrupar o Total das Capitalizações"),
-                      QKeySequence(Qt::CTRL | Qt::Key_A)),
+    connect(act(tape, "mnuAgrupar", "&Agrupar o Total das Capitalizações", QKeySequence(Qt::CTRL | Qt::Key_A)),
             &QAction::triggered, e, &Engine::group);
     tape->addSeparator();
-    QAction* backup = addAction(tape, QStringLiteral("mnuBackup"), QStringLiteral("Fazer &Backup ao Limpar"), {}, true);
+    act(tape, "mnuSalvar", "&Salvar em Arquivo", QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* backup = act(tape, "mnuBackup", "Fazer &Backup ao Limpar", {}, true);
     backup->setChecked(e->backup());
     connect(backup, &QAction::toggled, e, &Engine::setBackup);
-    connect(addAction(tape, QStringLiteral("mnuMostraBack"), QStringLiteral("Mostrar Bac&kup"),
-                      QKeySequence(Qt::CTRL | Qt::Key_K)),
-            &QAction::triggered, e, &Engine::showBackup);
+    connect(act(tape, "mnuMostraBack", "Mostrar Bac&kup", QKeySequence(Qt::CTRL | Qt::Key_K)), &QAction::triggered,
+            e, &Engine::showBackup);
+    tape->addSeparator();
+    act(tape, "mnuImprimir(0)", "Imprimir com fonte &Pequena", QKeySequence(Qt::CTRL | Qt::Key_P));
+    act(tape, "mnuImprimir(1)", "Imprimir com fonte &Média", QKeySequence(Qt::CTRL | Qt::Key_M));
+    act(tape, "mnuImprimir(2)", "Imprimir com fonte &Grande", QKeySequence(Qt::CTRL | Qt::Key_G));
+    act(tape, "mnuMatricial", "Imprimir em &Bobina", QKeySequence(Qt::CTRL | Qt::Key_Y));
+    for (const char* name : {"mnuSalvar", "mnuImprimir(0)", "mnuImprimir(1)", "mnuImprimir(2)", "mnuMatricial"})
+        later(m_actions.value(QLatin1String(name)));
 
     QMenu* config = menu(QStringLiteral("mnuConfig"), QStringLiteral("&Configurações"));
+    connect(act(config, "mnuOcultar", "&Ocultar Teclado", {}, true), &QAction::toggled, this,
+            [this](bool on) { m_keypad->setVisible(!on); });
+    connect(act(config, "mnuGrande", "Exibir com Letra &Grande", {}, true), &QAction::toggled, this,
+            &frmCalcula::setLargeFont);
+    connect(act(config, "mnuFicar", "Iniciar com o Window&s", {}, true), &QAction::triggered, this,
+            &frmCalcula::toggleStartWithSession);
+    act(config, "mnuSystray", "Ficar na &Systray ao Fechar", {}, true);
+    act(config, "mnuNumLock", "\"N&umLock\" sempre ligado", {}, true);
+    connect(m_actions[QStringLiteral("mnuNumLock")], &QAction::toggled, e, &Engine::setNumLockAlways);
+    later(act(config, "mnuMonit", "&Monitorar Área de Transferência", {}, true));
+    connect(act(config, "mnuVisivel", "Sempre &Visível (On Top)", {}, true), &QAction::toggled, this,
+            &frmCalcula::setAlwaysOnTop);
+    later(act(config, "mnuHotKey", "&HotKeys (CTRL + Teclado Numérico)", {}, true));
+    connect(act(config, "mnuInserir", "&Inserir Texto Durante o Cálculo", {}, true), &QAction::toggled, e,
+            &Engine::setInsertText);
+    config->addSeparator();
     QMenu* formats = menu(QStringLiteral("mnuForm"), QStringLiteral("Formato do &Número Digitado"), config);
     auto* formatGroup = new QActionGroup(this);
     const QStringList captions = {QStringLiteral("&Moeda com Símbolo Decimal Flutuante"),
@@ -278,16 +338,54 @@ void frmCalcula::buildMenus() {
         connect(a, &QAction::triggered, e, [e, i] { e->chooseFormat(i); });
         if (i == 2) formats->addSeparator();
     }
+    QMenu* colours = menu(QStringLiteral("mnuEsquema"), QStringLiteral("&Esquema de Cor (Aparência)"), config);
+    auto* colourGroup = new QActionGroup(this);
+    for (int i = 1; i <= 4; ++i) {
+        static const char* names[] = {"&Padrão", "&Marrom", "&Verde", "&Rosa"};
+        QAction* a = addAction(colours, QStringLiteral("mnuCor%1").arg(i), QString::fromUtf8(names[i - 1]), {}, true);
+        colourGroup->addAction(a);
+        a->setChecked(i == 1);
+    }
+    later(colours->menuAction());
+    QMenu* sounds = menu(QStringLiteral("mnuSomEscolher"), QStringLiteral("Som ao &Digitar"), config);
+    act(sounds, "mnuSemSom", "&Nenhum", {}, true)->setChecked(true);
+    act(sounds, "mnuBeep", "&Beep, Beep...", QKeySequence(Qt::CTRL | Qt::Key_B), true);
+    act(sounds, "mnuSom", "Mu&sical (à escolher)", QKeySequence(Qt::CTRL | Qt::Key_U), true);
+    later(sounds->menuAction());
+    QMenu* languages = menu(QStringLiteral("mnuIdioma"), QStringLiteral("&Linguagem (Idioma)"), config);
+    auto* languageGroup = new QActionGroup(this);
+    for (int l = 1; l <= 4; ++l) {
+        static const char* names[] = {"&Português", "&English", "E&spañol", "&Français"};
+        QAction* a = addAction(languages, languageMenuName(l), QString::fromUtf8(names[l - 1]), {}, true);
+        languageGroup->addAction(a);
+        connect(a, &QAction::triggered, this, [this, l] { chooseLanguage(l); });
+    }
     QMenu* enterKey = menu(QStringLiteral("mnu4"), QStringLiteral("&Função da Tecla \"ENTER\""), config);
     auto* enterGroup = new QActionGroup(this);
-    QAction* enter = addAction(enterKey, QStringLiteral("mnuEnter"), QStringLiteral("&Somar (Modo Avançado)"),
-                               Qt::Key_F4, true);
-    QAction* equals = addAction(enterKey, QStringLiteral("mnuIgual"), QStringLiteral("&Resultado (Modo Tradicional)"),
-                                {}, true);
+    QAction* enter = act(enterKey, "mnuEnter", "&Somar (Modo Avançado)", Qt::Key_F4, true);
+    QAction* equals = act(enterKey, "mnuIgual", "&Resultado (Modo Tradicional)", {}, true);
     enterGroup->addAction(enter);
     enterGroup->addAction(equals);
     connect(enter, &QAction::triggered, e, [e] { e->setEnterAdds(true); });
     connect(equals, &QAction::triggered, e, [e] { e->setEnterAdds(false); });
+    later(act(config, "mnuXP", "Office &XP menu", {}, true));
+
+    QMenu* help = menu(QStringLiteral("mnu9"), QStringLiteral("?"));
+    connect(act(help, "mnuAjuda", "&Ajuda", Qt::Key_F1), &QAction::triggered, this, &frmCalcula::showHelp);
+    connect(act(help, "mnuCalc", "&Sobre a Calculadora", Qt::Key_F11), &QAction::triggered, this,
+            &frmCalcula::showAbout);
+    later(act(help, "mnuEmail", "&Enviar e-mail ao suporte técnico"));
+
+    // Options that are written to the settings the moment they change.
+    const std::pair<const char*, const char*> immediate[] = {
+        {"mnuVisivel", "Visivel"}, {"mnuSystray", "mnuSystray"}, {"mnuMonit", "Monitor"},
+        {"mnuInserir", "InserirTexto"}, {"mnuNumLock", "NumLock"}};
+    for (const auto& [menuName, key] : immediate) {
+        const QString k = QLatin1String(key);
+        connect(m_actions.value(QLatin1String(menuName)), &QAction::toggled, this, [this, k](bool on) {
+            if (m_settings && !m_loading) m_settings->writeBool(QString::fromLatin1(conf::Section), k, on);
+        });
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -547,12 +645,214 @@ void frmCalcula::leaveEditMode() {
     m_engine->leaveEditMode(text);
 }
 
+// ---------------------------------------------------------------------------------------------
+// Loading and closing
+
+void frmCalcula::load(Mode mode, SettingsStore* settings) {
+    m_mode = mode;
+    m_settings = settings;
+    m_loading = true;
+    Engine& e = *m_engine;
+    e.setLoading(true);
+    const QString section = QString::fromLatin1(conf::Section);
+    const QLocale locale = QLocale::system();
+    const bool compact = mode == Mode::Compact;
+    const bool auxiliary = mode == Mode::Auxiliary;
+    auto check = [this](const char* name, bool on) { m_actions.value(QLatin1String(name))->setChecked(on); };
+    auto flag = [&](const conf::Key& key) -> std::optional<bool> {
+        if (!settings) return toBool(QString::fromLatin1(key.defaultText));
+        return toBool(settings->read(key));
+    };
+
+    // Each step stands on its own: a value that cannot be read leaves its control as designed.
+    const int format = settings ? settings->read(conf::Formato).toInt() : 2;
+    e.chooseFormat(DisplayFormat::isValidIndex(format) ? format : 2);
+    if (auto on = flag(conf::CalcEnter)) e.setEnterAdds(*on);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+    const auto height = settings ? settings->readMeasure(section, QLatin1String(compact ? "MiniHeight" : "CalcHeight"),
+                                                         compact ? 1365 : 7350, locale)
+                                 : std::optional<double>(compact ? 1365 : 7350);
+    if (height && *height > 0) resize(width(), qMax(twipsToPixels(*height), compact ? 60 : 200));
+    if (auto large = flag(conf::Letrona); (large && !*large) || compact || auxiliary) setLargeFont(false);
+    if (settings) {
+        const int screenW = pixelsToTwips(area.width()), screenH = pixelsToTwips(area.height());
+        const int w = pixelsToTwips(width()), h = pixelsToTwips(this->height());
+        const auto top = settings->readMeasure(section, QLatin1String(conf::CalcTop.name), 0, locale);
+        const auto left = settings->readMeasure(section, QLatin1String(conf::CalcLeft.name),
+                                                defaultLeft(screenW, w), locale);
+        move(area.left() + twipsToPixels(clampLeft(left ? int(*left) : 0, w, screenW)),
+             area.top() + twipsToPixels(clampTop(top ? int(*top) : 0, h, screenH, compact)));
+    }
+    if (auxiliary) {
+        setWindowTitle(QStringLiteral("Calculadora [Aux]"));
+        for (const char* name : {"mnu1", "mnuConfig", "mnu9"}) m_actions.value(QLatin1String(name))->setEnabled(false);
+    } else {
+        if (auto on = flag(conf::InserirTexto)) check("mnuInserir", *on);
+        if (!compact) {
+            if (auto on = flag(conf::MnuSystray)) check("mnuSystray", *on);
+            check("mnuFicar", autostart::isEnabled());
+        }
+        if (auto on = flag(conf::Monitor)) check("mnuMonit", *on);
+        if (auto on = flag(conf::Oculte); (on && *on) || compact) check("mnuOcultar", true);
+        if (auto on = flag(conf::HotKey); (on && *on) || compact) check("mnuHotKey", true);
+    }
+    if (compact)
+        for (const char* name : {"mnu1", "mnuConfig", "mnu9"}) m_actions.value(QLatin1String(name))->setVisible(false);
+
+    // The language chosen at start: the window is designed in Portuguese.
+    const int language = currentLanguage();
+    if (language == 1)
+        TraduzirMenus(true);
+    else
+        chooseLanguage(language);
+    m_actions.value(languageMenuName(language))->setChecked(true);
+    if (auto on = flag(conf::Visivel)) check("mnuVisivel", *on);
+    if (auto on = flag(conf::Backup)) check("mnuBackup", *on);
+    if (auto on = flag(conf::NumLock)) check("mnuNumLock", *on);
+
+    e.setLoading(false);
+    m_loading = false;
+}
+
+bool frmCalcula::staysInTray() const { return m_actions.value(QStringLiteral("mnuSystray"))->isChecked(); }
+
+void frmCalcula::saveSettings() {
+    if (!m_settings) return;
+    CloseState state;
+    state.mode = m_mode == Mode::Full      ? CloseState::Mode::Full
+                 : m_mode == Mode::Compact ? CloseState::Mode::Compact
+                                           : CloseState::Mode::Aux;
+    state.minimized = isMinimized();
+    state.calcEnter = m_engine->enterAdds();
+    state.keypadHidden = m_actions.value(QStringLiteral("mnuOcultar"))->isChecked();
+    state.backup = m_engine->backup();
+    state.language = currentLanguage();
+    state.hotKey = m_actions.value(QStringLiteral("mnuHotKey"))->isChecked();
+    state.largeFont = m_actions.value(QStringLiteral("mnuGrande"))->isChecked();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
+    state.height = pixelsToTwips(height());
+    state.top = pixelsToTwips(y() - origin.y());
+    state.left = pixelsToTwips(x() - origin.x());
+    saveOnClose(*m_settings, state, QLocale::system());
+}
+
 void frmCalcula::closeEvent(QCloseEvent* event) {
     leaveEditMode();
+    if (m_engine->timeMode()) m_engine->setTimeMode(false);
+    saveSettings();
     QMainWindow::closeEvent(event);
+    emit closed();
 }
 
 void frmCalcula::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) m_engine->setMinimized(isMinimized());
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
+        m_activated = true;
+        onFirstActivation();
+    }
     QMainWindow::changeEvent(event);
 }
+
+void frmCalcula::onFirstActivation() {
+    selectTape(m_engine->tape().size(), 0);
+    focusEntry();
+    emit firstActivation();
+    // The first calculator that ever runs remembers its designed height.
+    if (m_settings && m_mode == Mode::Full && currentLanguage() == 1 &&
+        m_settings->read(QString::fromLatin1(conf::Section), QStringLiteral("CalcHeight"),
+                         QString::fromLatin1(conf::NeverWritten)) == QLatin1String(conf::NeverWritten))
+        m_settings->writeMeasure(QString::fromLatin1(conf::Section), QStringLiteral("CalcHeight"),
+                                 pixelsToTwips(height()), QLocale::system());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Language
+
+void frmCalcula::chooseLanguage(int language) {
+    if (language < 1 || language > 4) return;
+    setCurrentLanguage(language);
+    m_actions.value(languageMenuName(language))->setChecked(true);
+    TraduzirMenus(false);
+    emit languageChanged(language);
+}
+
+void frmCalcula::TraduzirMenus(bool initial) {
+    if (m_mode != Mode::Auxiliary) setWindowTitle(QStringLiteral(" Tabulora"));
+    if (initial) return;
+    for (const MenuCaption& c : mainMenuCaptions(currentLanguage(), m_engine->separators().decimal)) {
+        QAction* a = m_actions.value(c.objectName);
+        if (!a) continue;
+        if (c.caption) a->setText(*c.caption);
+        if (c.visible) a->setVisible(*c.visible);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Menu commands of the window
+
+void frmCalcula::openAnotherCalculator() {
+    if (m_mode == Mode::Auxiliary) return;
+    const EngineEnvironment& env = m_engine->environment();
+    if (!env.desktop) return;
+    env.desktop->startProgram(QCoreApplication::applicationFilePath(),
+                              {m_engine->timeMode() ? QStringLiteral("outratempo") : QStringLiteral("outra")});
+    if (env.clipboard) env.clipboard->clear();
+}
+
+void frmCalcula::openDesktopCalculator() {
+    const EngineEnvironment& env = m_engine->environment();
+    for (const char* name : {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "speedcrunch", "xcalc"}) {
+        const QString path = QStandardPaths::findExecutable(QLatin1String(name));
+        if (!path.isEmpty() && env.desktop && env.desktop->startProgram(path, {})) return;
+    }
+    if (env.dialogs) env.dialogs->message(fMensagem(19), windowTitle(), Dialogs::Icon::Exclamation);
+}
+
+void frmCalcula::copyDisplay() {
+    const EngineEnvironment& env = m_engine->environment();
+    const QString text = m_engine->shownDisplay();
+    if (env.clipboard) env.clipboard->setText(text);
+    m_engine->setLastClipboardText(text);
+}
+
+void frmCalcula::pasteIntoDisplay() {
+    const EngineEnvironment& env = m_engine->environment();
+    if (env.clipboard) m_engine->pasteEntry(env.clipboard->text());
+    focusEntry();
+}
+
+void frmCalcula::setLargeFont(bool on) {
+    QFont f = font();
+    f.setPointSize(f.pointSize() + (on ? 8 : 3));
+    f.setBold(true);
+    m_visor[0]->setFont(f);
+    m_visor[2]->setFont(f);
+    QAction* a = m_actions.value(QStringLiteral("mnuGrande"));
+    if (a->isChecked() != on) {
+        const QSignalBlocker block(a);
+        a->setChecked(on);
+    }
+    if (m_settings && isVisible() && !m_loading) m_settings->writeBool(QString::fromLatin1(conf::Section),
+                                                                       QStringLiteral("Letrona"), on);
+}
+
+void frmCalcula::toggleStartWithSession() {
+    if (autostart::isEnabled())
+        autostart::disable();
+    else
+        autostart::enable(QCoreApplication::applicationFilePath());
+    m_actions.value(QStringLiteral("mnuFicar"))->setChecked(autostart::isEnabled());
+}
+
+void frmCalcula::setAlwaysOnTop(bool on) {
+    if (bool(windowFlags() & Qt::WindowStaysOnTopHint) == on) return;
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (shown) show();
+}
+
+void frmCalcula::showHelp() {}
+
+void frmCalcula::showAbout() {}

@@ -5,6 +5,7 @@
 // (`lblVisor(0)`, `txtFita`, `chkNum(7)`, `mnuEnter`) so tests drive it like a person.
 
 #include "core/engine.h"
+#include "shell/settingsstore.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -22,15 +23,32 @@ class QTimer;
 class frmCalcula : public QMainWindow {
     Q_OBJECT
 public:
+    // Full: the primary calculator. Compact ("mini"): display only, without the options,
+    // configuration and help menus. Auxiliary: the second calculator of F6, "Calculadora [Aux]".
+    enum class Mode { Full, Compact, Auxiliary };
+
     explicit frmCalcula(EngineEnvironment env, QWidget* parent = nullptr);
     ~frmCalcula() override;
+
+    // Restores options, position, size and language from the settings (none: the designed state).
+    void load(Mode mode, SettingsStore* settings);
+    Mode mode() const { return m_mode; }
+    // Whether closing the window leaves the program in the tray.
+    bool staysInTray() const;
 
     Engine& engine() { return *m_engine; }
     QAction* action(const QString& objectName) const { return m_actions.value(objectName); }
 
+    void chooseLanguage(int language);
+    void TraduzirMenus(bool initial);
+
 signals:
     void formatChosen(int index);
     void enterAddsChosen(bool on);
+    // The window was closed and has saved what it keeps; the tray window decides what follows.
+    void closed();
+    void firstActivation();
+    void languageChanged(int language);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,6 +75,17 @@ private:
     void setEnterAddsLook(bool on);
     void reenterAt(const QPoint& pos);
     void leaveEditMode();
+    void saveSettings();
+    void openAnotherCalculator();
+    void openDesktopCalculator();
+    void copyDisplay();
+    void pasteIntoDisplay();
+    void setLargeFont(bool on);
+    void toggleStartWithSession();
+    void setAlwaysOnTop(bool on);
+    void showHelp();
+    void showAbout();
+    void onFirstActivation();
 
     std::unique_ptr<Engine> m_engine;
     QLabel* m_visor[3] = {};
@@ -72,4 +101,9 @@ private:
     bool m_timeDisplayNegative = false;
     bool m_memoryNegative = false;
     int m_tapeWidgetLength = 0;
+    SettingsStore* m_settings = nullptr;
+    Mode m_mode = Mode::Full;
+    bool m_loading = false;
+    bool m_activated = false;
+    bool m_closed = false;
 };
