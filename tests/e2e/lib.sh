@@ -55,3 +55,42 @@ expect_clipboard() {
     done
     fail "clipboard holds '$got', expected '$want'"
 }
+
+# Focuses the newest window whose title matches the pattern.
+e2e_focus_window() {
+    local w
+    w=$(xdotool search --sync --onlyvisible --name "$1" | tail -n1)
+    xdotool windowfocus --sync "$w"
+}
+
+# Waits for a window of the program other than its main window (a dialog) and focuses it.
+e2e_focus_dialog() {
+    local i w
+    for i in $(seq 100); do
+        w=$(xdotool search --onlyvisible --pid "$E2E_APP" --name "$1" 2>/dev/null | grep -vx "$E2E_WIN" | tail -n1 || true)
+        [ -n "$w" ] && { xdotool windowfocus --sync "$w"; return 0; }
+        sleep 0.05
+    done
+    fail "no dialog titled '$1'"
+}
+
+# The text of the message box in front: Qt copies it to the clipboard on Ctrl+C.
+e2e_message_text() {
+    e2e_focus_dialog "$1"
+    printf '' | xclip -selection clipboard -i -l 1 2>/dev/null &
+    sleep 0.1
+    xdotool key ctrl+c
+    local i
+    for i in $(seq 40); do [ -n "$(clipboard)" ] && break; sleep 0.05; done
+    clipboard
+}
+
+# Ends the primary the way a user would from a terminal.
+e2e_close_primary() {
+    "$TABULORA_BIN" fechar >/dev/null 2>&1 || true
+    local i
+    for i in $(seq 100); do kill -0 "$E2E_APP" 2>/dev/null || return 0; sleep 0.05; done
+    fail "the primary did not end"
+}
+
+setting() { sed -n "s/^$1=//p" "$XDG_CONFIG_HOME/Tabulora/Tabulora.ini" 2>/dev/null; }

@@ -1,15 +1,35 @@
 #include "platform/qt/qtdialogs.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace {
 // Message texts use CR LF for line breaks; Qt wants LF.
 QString plain(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+// Ctrl+C on a message box copies its title and text, as office users expect of any message box.
+class CopyableMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Copy)) {
+            const QString rule = QStringLiteral("---------------------------\n");
+            QGuiApplication::clipboard()->setText(rule + windowTitle() + QLatin1Char('\n') + rule + text() +
+                                                  QLatin1Char('\n') + rule);
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+};
 } // namespace
 
 Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Icon icon, Buttons buttons) {
-    QMessageBox box(m_parent);
+    CopyableMessageBox box(m_parent);
     box.setWindowTitle(title);
     box.setText(plain(text));
     switch (icon) {
