@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -55,6 +56,8 @@ int main(int argc, char** argv) {
         if (tray.calculator()) dialogs.setParent(tray.calculator());
     });
     splash.start(Startup::showsSplash(prog.LinhaComando));
+    // The splash waits 100 ms anyway: the calculator window is built meanwhile.
+    QTimer::singleShot(0, &tray, &frmSysTray::prepareCalculator);
     status = QApplication::exec();
     return status;
 }

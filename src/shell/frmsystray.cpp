@@ -121,6 +121,10 @@ EngineEnvironment frmSysTray::engineEnvironment() const {
     return env;
 }
 
+void frmSysTray::prepareCalculator() {
+    if (!m_prepared && !m_calculator) m_prepared = std::make_unique<frmCalcula>(engineEnvironment());
+}
+
 void frmSysTray::showCalculator() {
     if (m_unloading) return;
     if (!m_calculator) {
@@ -128,7 +132,7 @@ void frmSysTray::showCalculator() {
         const frmCalcula::Mode mode = prog.instanceTag != QLatin1String("1") ? frmCalcula::Mode::Auxiliary
                                       : Startup::compactMode(prog.LinhaComando) ? frmCalcula::Mode::Compact
                                                                                 : frmCalcula::Mode::Full;
-        m_calculator = std::make_unique<frmCalcula>(engineEnvironment());
+        m_calculator = m_prepared ? std::move(m_prepared) : std::make_unique<frmCalcula>(engineEnvironment());
         m_calculator->load(mode, m_services.settings);
         connect(m_calculator.get(), &frmCalcula::closed, this, &frmSysTray::calculatorClosed);
         connect(m_calculator.get(), &frmCalcula::firstActivation, this, [this] {

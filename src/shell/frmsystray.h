@@ -33,6 +33,9 @@ public:
     // The tray window's load. False when this process has nothing left to do (it handed its word
     // over, or closed the primary for "fechar").
     bool load();
+    // Builds the calculator window ahead of need, while the splash is up, so that showing it later
+    // costs only its loading.
+    void prepareCalculator();
     // "Exibir Calculadora": opens the calculator, or brings it forward.
     void showCalculator();
     // "Sair" and every other road to the end: closes every window and ends the process.
@@ -52,5 +55,6 @@ private:
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_menu = nullptr;
     std::unique_ptr<frmCalcula> m_calculator;
+    std::unique_ptr<frmCalcula> m_prepared;
     bool m_unloading = false;
 };
