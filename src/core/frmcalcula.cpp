@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "shell/autostart.h"
 #include "shell/confkeys.h"
+#include "shell/helptips.h"
 #include "shell/menucaptions.h"
 #include "shell/messagecatalog.h"
 #include "shell/program.h"
@@ -363,7 +364,8 @@ void frmCalcula::buildMenus() {
     QMenu* enterKey = menu(QStringLiteral("mnu4"), QStringLiteral("&Função da Tecla \"ENTER\""), config);
     auto* enterGroup = new QActionGroup(this);
     QAction* enter = act(enterKey, "mnuEnter", "&Somar (Modo Avançado)", Qt::Key_F4, true);
-    QAction* equals = act(enterKey, "mnuIgual", "&Resultado (Modo Tradicional)", {}, true);
+    // F9 is the way back that the help tips teach.
+    QAction* equals = act(enterKey, "mnuIgual", "&Resultado (Modo Tradicional)", Qt::Key_F9, true);
     enterGroup->addAction(enter);
     enterGroup->addAction(equals);
     connect(enter, &QAction::triggered, e, [e] { e->setEnterAdds(true); });
@@ -853,6 +855,12 @@ void frmCalcula::setAlwaysOnTop(bool on) {
     if (shown) show();
 }
 
-void frmCalcula::showHelp() {}
+void frmCalcula::showHelp() {
+    const EngineEnvironment& env = m_engine->environment();
+    if (env.dialogs && env.desktop) showHelpTips(*env.dialogs, *env.desktop, env.dataDir, currentLanguage(), windowTitle());
+}
 
-void frmCalcula::showAbout() {}
+void frmCalcula::showAbout() {
+    const EngineEnvironment& env = m_engine->environment();
+    if (env.dialogs) env.dialogs->message(aboutText(), aboutTitle(), Dialogs::Icon::Information);
+}
