@@ -37,6 +37,8 @@ class TestFrmCalcula : public QObject {
 private slots:
     void init() {
         setCurrentLanguage(1);
+        m_dialogs.shown.clear();
+        m_clipboard.setText(QString());
         EngineEnvironment env;
         env.clipboard = &m_clipboard;
         env.dialogs = &m_dialogs;
@@ -143,6 +145,57 @@ private slots:
         QCOMPARE(label(QStringLiteral("lblTotal")), QStringLiteral("125"));
         QCOMPARE(label(QStringLiteral("lblVisor(1)")), QStringLiteral("001"));
         QCOMPARE(tape->textCursor().selectedText(), QStringLiteral("                     125 +"));
+    }
+
+    void undoAndRedoMenusFollowTheHistory() {
+        QAction* undo = m_window->action(QStringLiteral("mnuUndo"));
+        QAction* redo = m_window->action(QStringLiteral("mnuRedo"));
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        type(QStringLiteral("5+3+"));
+        QVERIFY(undo->isEnabled());
+        QTest::keyClick(child<QLineEdit>(QStringLiteral("txtEntrada")), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(label(QStringLiteral("lblTotal")), QStringLiteral("5"));
+        QVERIFY(redo->isEnabled());
+        QTest::keyClick(child<QLineEdit>(QStringLiteral("txtEntrada")), Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(label(QStringLiteral("lblTotal")), QStringLiteral("8"));
+        QVERIFY(!redo->isEnabled());
+        QCOMPARE(tapeText(), QStringLiteral("                       5 +\n                       3 +\n"));
+    }
+
+    void editModeMakesTheTapeEditable() {
+        auto* tape = child<QPlainTextEdit>(QStringLiteral("txtFita"));
+        type(QStringLiteral("5+"));
+        m_window->action(QStringLiteral("mnuEditar"))->trigger();
+        QVERIFY(tape->isReadOnly());
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        type(QStringLiteral("="));
+        m_window->action(QStringLiteral("mnuEditar"))->trigger();
+        QVERIFY(!tape->isReadOnly());
+        QVERIFY(tape->palette().color(QPalette::Text) != QColor(0, 0, 255));
+        QTest::keyClicks(tape, QStringLiteral("OK"));
+        QTest::keyClick(tape, Qt::Key_Return);
+        QVERIFY2(tape->toPlainText().contains(QStringLiteral(" OK                       \n")), qPrintable(tape->toPlainText()));
+        m_window->action(QStringLiteral("mnuEditar"))->trigger();
+        QVERIFY(tape->isReadOnly());
+        QCOMPARE(tape->palette().color(QPalette::Text), QColor(0, 0, 255));
+        QVERIFY(m_window->engine().tape().text().endsWith(QStringLiteral(" OK                       \r\n =========================\r\n")));
+        type(QStringLiteral("2+2="));
+        QCOMPARE(m_clipboard.text(), QStringLiteral("4"));
+    }
+
+    void timeModeShowsTheTimeDisplay() {
+        m_window->action(QStringLiteral("mnuTempo"))->trigger();
+        QVERIFY(child<QLabel>(QStringLiteral("lblVisor(2)"))->isVisibleTo(m_window.get()));
+        QVERIFY(!child<QLabel>(QStringLiteral("lblVisor(0)"))->isVisibleTo(m_window.get()));
+        for (const char* b : {"chkVirgula", "MC", "MR", "Mmais", "Mmenos"})
+            QVERIFY2(!child<QAbstractButton>(QLatin1String(b))->isEnabled(), b);
+        type(QStringLiteral("10000-20000="));
+        QLabel* time = child<QLabel>(QStringLiteral("lblVisor(2)"));
+        QCOMPARE(time->text(), QStringLiteral("-01:00:00"));
+        QCOMPARE(time->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        m_window->action(QStringLiteral("mnuTempo"))->trigger();
+        QVERIFY(child<QAbstractButton>(QStringLiteral("MC"))->isEnabled());
+        QVERIFY(child<QLabel>(QStringLiteral("lblVisor(0)"))->isVisibleTo(m_window.get()));
     }
 };
 
