@@ -1,6 +1,7 @@
 #include "core/frmcalcula.h"
 
 #include "core/displayformat.h"
+#include "core/keymap.h"
 #include "platform/clipboard.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -507,71 +508,40 @@ void frmCalcula::setEnterAddsLook(bool on) {
 
 bool frmCalcula::handleKeyDown(QKeyEvent* ev) {
     Engine& e = *m_engine;
-    const Qt::KeyboardModifiers mods = ev->modifiers() & ~Qt::KeypadModifier;
-    if (mods == Qt::ShiftModifier) {
-        switch (ev->key()) {
-        case Qt::Key_A: showPressed(QStringLiteral("Mmais")); e.memoryAdd(); return true;
-        case Qt::Key_D: showPressed(QStringLiteral("Mmenos")); e.memorySubtract(); return true;
-        case Qt::Key_R: showPressed(QStringLiteral("MR")); e.memoryRecall(); return true;
-        case Qt::Key_C: showPressed(QStringLiteral("MC")); e.memoryClear(); return true;
-        case Qt::Key_P: e.pressSign(); return true;
-        default: break;
-        }
+    const KeyMap::Action a = KeyMap::keyDown(ev->key(), ev->modifiers(), ev->text(), e.enterAdds());
+    if (!a.button.isEmpty()) showPressed(a.button);
+    switch (a.op) {
+    case KeyMap::Op::Pass: return false;
+    case KeyMap::Op::Character: e.keyPress(a.code); return true;
+    case KeyMap::Op::MemoryAdd: e.memoryAdd(); return true;
+    case KeyMap::Op::MemorySubtract: e.memorySubtract(); return true;
+    case KeyMap::Op::MemoryRecall: e.memoryRecall(); return true;
+    case KeyMap::Op::MemoryClear: e.memoryClear(); return true;
+    case KeyMap::Op::Sign: e.pressSign(); return true;
+    case KeyMap::Op::ClearEntry: e.pressClearEntry(); return true;
+    case KeyMap::Op::Total: e.keyPress(a.code); return true;
+    case KeyMap::Op::Scroll: break;
     }
-    switch (ev->key()) {
-    case Qt::Key_Delete:
-        showPressed(QStringLiteral("chkCE"));
-        e.pressClearEntry();
-        return true;
-    case Qt::Key_NumLock:
-        if (e.enterAdds()) e.keyPress('=');
-        return true;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End: {
-        // Typed in the entry, these move through the tape.
-        QTextCursor c = m_tape->textCursor();
-        const auto op = [&] {
-            switch (ev->key()) {
-            case Qt::Key_Up: return QTextCursor::Up;
-            case Qt::Key_Down: return QTextCursor::Down;
-            case Qt::Key_Left: return QTextCursor::Left;
-            case Qt::Key_Right: return QTextCursor::Right;
-            case Qt::Key_Home: return QTextCursor::Start;
-            case Qt::Key_End: return QTextCursor::End;
-            default: return QTextCursor::NoMove;
-            }
-        }();
-        if (op != QTextCursor::NoMove) {
-            c.movePosition(op);
-            m_tape->setTextCursor(c);
-            m_tape->ensureCursorVisible();
-        } else {
-            QScrollBar* bar = m_tape->verticalScrollBar();
-            bar->setValue(bar->value() + (ev->key() == Qt::Key_PageDown ? bar->pageStep() : -bar->pageStep()));
-        }
-        return true;
+    // Typed in the entry, these move through the tape.
+    QTextCursor c = m_tape->textCursor();
+    QTextCursor::MoveOperation move = QTextCursor::NoMove;
+    switch (a.code) {
+    case Qt::Key_Up: move = QTextCursor::Up; break;
+    case Qt::Key_Down: move = QTextCursor::Down; break;
+    case Qt::Key_Left: move = QTextCursor::Left; break;
+    case Qt::Key_Right: move = QTextCursor::Right; break;
+    case Qt::Key_Home: move = QTextCursor::Start; break;
+    case Qt::Key_End: move = QTextCursor::End; break;
+    default: break;
     }
-    default:
-        break;
+    if (move != QTextCursor::NoMove) {
+        c.movePosition(move);
+        m_tape->setTextCursor(c);
+        m_tape->ensureCursorVisible();
+    } else {
+        QScrollBar* bar = m_tape->verticalScrollBar();
+        bar->setValue(bar->value() + (a.code == Qt::Key_PageDown ? bar->pageStep() : -bar->pageStep()));
     }
-    if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-    int code = 0;
-    switch (ev->key()) {
-    case Qt::Key_Backspace: code = Engine::KeyBackspace; break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: code = Engine::KeyEnter; break;
-    case Qt::Key_Escape: code = Engine::KeyEsc; break;
-    default:
-        if (!ev->text().isEmpty() && ev->text().at(0).isPrint()) code = ev->text().at(0).unicode();
-    }
-    if (!code) return false;
-    e.keyPress(code);
     return true;
 }
 
