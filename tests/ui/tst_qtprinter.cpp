@@ -3,7 +3,6 @@
 
 #include "platform/qt/qtprinter.h"
 
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -63,20 +62,6 @@ class TestQtPrinter : public QObject {
     void initTestCase() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
-    }
-
-    // The tape's columns only line up in a font whose characters are all one width.
-    void fontIsFixedWidth_data() {
-        QTest::addColumn<int>("pointSize");
-        QTest::newRow("small") << 8;
-        QTest::newRow("medium") << 10;
-        QTest::newRow("large") << 12;
-    }
-    void fontIsFixedWidth() {
-        QFETCH(int, pointSize);
-        const QFont font = QtPrinter::tapeFont(QStringLiteral("Courier New"), pointSize);
-        QVERIFY(QFontInfo(font).fixedPitch());
-        QCOMPARE(QFontInfo(font).pointSize(), pointSize);
     }
 
     void linesOnPaper_data() {
