@@ -49,6 +49,7 @@ test: test-deps build
 bench: test-deps build
 	$(BUILD)/bench/bench_engine
 	$(BUILD)/bench/bench_window
+	$(BUILD)/bench/bench_tapestate
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_startup
 
 clean:

@@ -16,4 +16,13 @@ public:
                            Buttons buttons = Buttons::Ok) = 0;
     // Asks for one line of text; returns "" when the user cancels (as the classic input box does).
     virtual QString input(const QString& prompt, const QString& title, const QString& defaultText = {}) = 0;
+    // Asks where to save a file: starts in `directory` with `fileName` proposed (an absolute
+    // `fileName` wins over `directory`), lists the files matching `filter` ("Name (*.ext)"), adds
+    // `defaultSuffix` to a name typed without one and asks before replacing an existing file.
+    // Returns the chosen path, or "" on cancel. A Dialogs that cannot ask cancels.
+    virtual QString saveFileName(const QString& /*title*/, const QString& /*directory*/,
+                                 const QString& /*fileName*/, const QString& /*filter*/,
+                                 const QString& /*defaultSuffix*/) {
+        return {};
+    }
 };

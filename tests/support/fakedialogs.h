@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 // Dialogs answered from a script. Every question is recorded; answers are taken in order and
 // a question with no scripted answer gets the default (Ok/No, or "" for input).
@@ -17,6 +18,7 @@ public:
 
     Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override {
         shown.append({text, title, icon, buttons});
+        if (onMessage) onMessage(shown.constLast());
         if (!answers.isEmpty()) return answers.takeFirst();
         return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }
@@ -26,8 +28,26 @@ public:
         return inputs.isEmpty() ? QString() : inputs.takeFirst();
     }
 
+    struct SaveRequest {
+        QString title;
+        QString directory;
+        QString fileName;
+        QString filter;
+        QString defaultSuffix;
+    };
+    // Save dialogs: the request is recorded, the answer taken from `savePaths` ("" = cancel).
+    QString saveFileName(const QString& title, const QString& directory, const QString& fileName,
+                         const QString& filter, const QString& defaultSuffix) override {
+        saveRequests.append({title, directory, fileName, filter, defaultSuffix});
+        return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
+    }
+
     QList<Shown> shown;
+    // Runs while a message box is up, before it is answered: what the world looks like at that moment.
+    std::function<void(const Shown&)> onMessage;
     QList<Answer> answers;
     QStringList inputs;
     QStringList inputDefaults;
+    QList<SaveRequest> saveRequests;
+    QStringList savePaths;
 };

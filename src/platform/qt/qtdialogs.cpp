@@ -1,6 +1,9 @@
 #include "platform/qt/qtdialogs.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -58,4 +61,24 @@ QString QtDialogs::input(const QString& prompt, const QString& title, const QStr
     const QString answer =
         QInputDialog::getText(m_parent, title, plain(prompt), QLineEdit::Normal, defaultText, &ok);
     return ok ? answer : QString();
+}
+
+QString QtDialogs::saveFileName(const QString& title, const QString& directory, const QString& fileName,
+                                const QString& filter, const QString& defaultSuffix) {
+    QFileDialog dialog(m_parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile); // the folder must exist, the file need not
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    const QFileInfo proposed(fileName);
+    if (proposed.isAbsolute()) {
+        dialog.setDirectory(proposed.absolutePath());
+        dialog.selectFile(proposed.fileName());
+    } else {
+        if (!directory.isEmpty()) dialog.setDirectory(directory);
+        if (!fileName.isEmpty()) dialog.selectFile(fileName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return QDir::cleanPath(dialog.selectedFiles().constFirst());
 }

@@ -10,6 +10,8 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
     Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString saveFileName(const QString& title, const QString& directory, const QString& fileName,
+                         const QString& filter, const QString& defaultSuffix) override;
 
 private:
     QWidget* m_parent;
