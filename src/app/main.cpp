@@ -5,6 +5,9 @@
 #include "platform/qt/qtclipboard.h"
 #include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtdialogs.h"
+#include "platform/qt/qtprinter.h"
+#include "platform/x11/x11globalhotkeys.h"
+#include "platform/x11/x11keyboardstate.h"
 #include "shell/frmstart.h"
 #include "shell/frmsystray.h"
 #include "shell/language.h"
@@ -42,7 +45,10 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     QtDesktop desktop;
     LocalInstanceChannel channel;
-    frmSysTray tray({&clipboard, &dialogs, &desktop, &settings, &channel});
+    QtPrinter printer;
+    X11GlobalHotkeys hotkeys;
+    X11KeyboardState keyboard;
+    frmSysTray tray({{&printer, &hotkeys, &keyboard}, &clipboard, &dialogs, &desktop, &settings, &channel});
 
     frmStart splash;
     int status = 0;

@@ -429,6 +429,7 @@ void Engine::finishCalculation(qsizetype removed, const QString& added) {
     m_visor[1] = QStringLiteral("000");
     m_total = Zero;
     emit stateChanged();
+    if (!m_loading) emit tapeSettled();
 }
 
 void Engine::editTape(qsizetype removed, const QString& added) {
@@ -778,6 +779,7 @@ void Engine::clearTape() {
     m_tape.setText(dateHeader() + TapeLine::CrLf + TapeLine::separator());
     tapeChanged();
     LimpaTudo();
+    if (!m_loading) emit tapeSettled();
 }
 
 void Engine::showBackup() {

@@ -145,6 +145,8 @@ signals:
     void undoRedoChanged();
     void editModeChanged(bool on);
     void closeRequested();
+    // A calculation was totalled or the tape was cleared: a good moment to keep the tape safe.
+    void tapeSettled();
 
 private:
     // The entry box: what reaches it after the dispatcher, and its change handler.

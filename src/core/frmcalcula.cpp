@@ -2,6 +2,8 @@
 
 #include "core/displayformat.h"
 #include "core/keymap.h"
+#include "core/tapeoutput.h"
+#include "core/tapestate.h"
 #include "platform/clipboard.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -296,19 +298,22 @@ void frmCalcula::buildMenus() {
     connect(act(tape, "mnuAgrupar", "&Agrupar o Total das Capitalizações", QKeySequence(Qt::CTRL | Qt::Key_A)),
             &QAction::triggered, e, &Engine::group);
     tape->addSeparator();
-    act(tape, "mnuSalvar", "&Salvar em Arquivo", QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(act(tape, "mnuSalvar", "&Salvar em Arquivo", QKeySequence(Qt::CTRL | Qt::Key_S)), &QAction::triggered,
+            this, &frmCalcula::saveTape);
     QAction* backup = act(tape, "mnuBackup", "Fazer &Backup ao Limpar", {}, true);
     backup->setChecked(e->backup());
     connect(backup, &QAction::toggled, e, &Engine::setBackup);
     connect(act(tape, "mnuMostraBack", "Mostrar Bac&kup", QKeySequence(Qt::CTRL | Qt::Key_K)), &QAction::triggered,
             e, &Engine::showBackup);
     tape->addSeparator();
-    act(tape, "mnuImprimir(0)", "Imprimir com fonte &Pequena", QKeySequence(Qt::CTRL | Qt::Key_P));
-    act(tape, "mnuImprimir(1)", "Imprimir com fonte &Média", QKeySequence(Qt::CTRL | Qt::Key_M));
-    act(tape, "mnuImprimir(2)", "Imprimir com fonte &Grande", QKeySequence(Qt::CTRL | Qt::Key_G));
-    act(tape, "mnuMatricial", "Imprimir em &Bobina", QKeySequence(Qt::CTRL | Qt::Key_Y));
-    for (const char* name : {"mnuSalvar", "mnuImprimir(0)", "mnuImprimir(1)", "mnuImprimir(2)", "mnuMatricial"})
-        later(m_actions.value(QLatin1String(name)));
+    connect(act(tape, "mnuImprimir(0)", "Imprimir com fonte &Pequena", QKeySequence(Qt::CTRL | Qt::Key_P)),
+            &QAction::triggered, this, [this] { printTape(0); });
+    connect(act(tape, "mnuImprimir(1)", "Imprimir com fonte &Média", QKeySequence(Qt::CTRL | Qt::Key_M)),
+            &QAction::triggered, this, [this] { printTape(1); });
+    connect(act(tape, "mnuImprimir(2)", "Imprimir com fonte &Grande", QKeySequence(Qt::CTRL | Qt::Key_G)),
+            &QAction::triggered, this, [this] { printTape(2); });
+    connect(act(tape, "mnuMatricial", "Imprimir em &Bobina", QKeySequence(Qt::CTRL | Qt::Key_Y)),
+            &QAction::triggered, this, &frmCalcula::printOnRoll);
 
     QMenu* config = menu(QStringLiteral("mnuConfig"), QStringLiteral("&Configurações"));
     connect(act(config, "mnuOcultar", "&Ocultar Teclado", {}, true), &QAction::toggled, this,
@@ -683,8 +688,13 @@ void frmCalcula::load(Mode mode, SettingsStore* settings) {
     if (auto on = flag(conf::Backup)) check("mnuBackup", *on);
     if (auto on = flag(conf::NumLock)) check("mnuNumLock", *on);
 
+    const EngineEnvironment& env = e.environment();
+    TapeStateFile::load(e, stateFilePath(), TapeStateFile::dateText(env.now().date(), env.datePattern));
     e.setLoading(false);
     m_loading = false;
+    // Beyond the close: after every total and every clear the tape is kept, so that a crash or a
+    // power cut loses at most the calculation in progress.
+    connect(&e, &Engine::tapeSettled, this, &frmCalcula::saveState, Qt::UniqueConnection);
 }
 
 bool frmCalcula::staysInTray() const { return m_actions.value(QStringLiteral("mnuSystray"))->isChecked(); }
@@ -713,6 +723,7 @@ void frmCalcula::saveSettings() {
 void frmCalcula::closeEvent(QCloseEvent* event) {
     leaveEditMode();
     if (m_engine->timeMode()) m_engine->setTimeMode(false);
+    saveState();
     saveSettings();
     QMainWindow::closeEvent(event);
     emit closed();
@@ -783,16 +794,55 @@ void frmCalcula::openDesktopCalculator() {
 }
 
 void frmCalcula::copyDisplay() {
-    const EngineEnvironment& env = m_engine->environment();
-    const QString text = m_engine->shownDisplay();
-    if (env.clipboard) env.clipboard->setText(text);
-    m_engine->setLastClipboardText(text);
+    if (Clipboard* c = m_engine->environment().clipboard) TapeOutput::copyDisplay(*m_engine, *c);
 }
 
 void frmCalcula::pasteIntoDisplay() {
-    const EngineEnvironment& env = m_engine->environment();
-    if (env.clipboard) m_engine->pasteEntry(env.clipboard->text());
+    if (Clipboard* c = m_engine->environment().clipboard)
+        if (const auto entry = TapeOutput::pastedEntry(c->text(), m_engine->separators())) m_engine->pasteEntry(*entry);
     focusEntry();
+}
+
+namespace {
+TapeOutput::Environment outputEnvironment(const EngineEnvironment& env, Printer* printer, SettingsStore* settings,
+                                          const QString& title) {
+    TapeOutput::Environment out;
+    out.dialogs = env.dialogs;
+    out.printer = printer;
+    out.windowTitle = title;
+    out.keySound = env.keySound;
+    out.readSetting = [settings](const QString& section, const QString& key, const QString& def) {
+        return settings ? settings->read(section, key, def) : def;
+    };
+    out.writeSetting = [settings](const QString& section, const QString& key, const QString& value) {
+        if (settings) settings->write(section, key, value);
+    };
+    return out;
+}
+} // namespace
+
+void frmCalcula::saveTape() {
+    TapeOutput::saveTape(outputEnvironment(m_engine->environment(), m_services.printer, m_settings, windowTitle()),
+                         m_engine->tape().text());
+}
+
+void frmCalcula::printTape(int sizeIndex) {
+    TapeOutput::printTape(outputEnvironment(m_engine->environment(), m_services.printer, m_settings, windowTitle()),
+                          m_engine->tape().text(), sizeIndex);
+}
+
+void frmCalcula::printOnRoll() {
+    TapeOutput::printOnRoll(outputEnvironment(m_engine->environment(), m_services.printer, m_settings, windowTitle()),
+                            m_engine->tape().text());
+}
+
+QString frmCalcula::stateFilePath() const {
+    return TapeStateFile::path(m_engine->environment().dataDir, program().instanceTag);
+}
+
+void frmCalcula::saveState() {
+    const EngineEnvironment& env = m_engine->environment();
+    TapeStateFile::save(*m_engine, stateFilePath(), TapeStateFile::dateText(env.now().date(), env.datePattern));
 }
 
 void frmCalcula::setLargeFont(bool on) {

@@ -19,6 +19,16 @@ class QMenu;
 class QPlainTextEdit;
 class QAbstractButton;
 class QTimer;
+class GlobalHotkeys;
+class KeyboardState;
+class Printer;
+
+// The desktop services the window itself uses (the engine has its own).
+struct WindowServices {
+    Printer* printer = nullptr;
+    GlobalHotkeys* hotkeys = nullptr;
+    KeyboardState* keyboard = nullptr;
+};
 
 class frmCalcula : public QMainWindow {
     Q_OBJECT
@@ -30,8 +40,13 @@ public:
     explicit frmCalcula(EngineEnvironment env, QWidget* parent = nullptr);
     ~frmCalcula() override;
 
-    // Restores options, position, size and language from the settings (none: the designed state).
+    void setServices(const WindowServices& services) { m_services = services; }
+    // Restores options, position, size and language from the settings (none: the designed state),
+    // then the tape and the calculation in progress from the tape state file.
     void load(Mode mode, SettingsStore* settings);
+    // Keeps the tape and the calculation in progress in the tape state file.
+    void saveState();
+    QString stateFilePath() const;
     Mode mode() const { return m_mode; }
     // Whether closing the window leaves the program in the tray.
     bool staysInTray() const;
@@ -85,6 +100,9 @@ private:
     void setAlwaysOnTop(bool on);
     void showHelp();
     void showAbout();
+    void saveTape();
+    void printTape(int sizeIndex);
+    void printOnRoll();
     void onFirstActivation();
 
     std::unique_ptr<Engine> m_engine;
@@ -102,6 +120,7 @@ private:
     bool m_memoryNegative = false;
     int m_tapeWidgetLength = 0;
     SettingsStore* m_settings = nullptr;
+    WindowServices m_services;
     Mode m_mode = Mode::Full;
     bool m_loading = false;
     bool m_activated = false;

@@ -133,6 +133,7 @@ void frmSysTray::showCalculator() {
                                       : Startup::compactMode(prog.LinhaComando) ? frmCalcula::Mode::Compact
                                                                                 : frmCalcula::Mode::Full;
         m_calculator = m_prepared ? std::move(m_prepared) : std::make_unique<frmCalcula>(engineEnvironment());
+        m_calculator->setServices(m_services.window);
         m_calculator->load(mode, m_services.settings);
         connect(m_calculator.get(), &frmCalcula::closed, this, &frmSysTray::calculatorClosed);
         connect(m_calculator.get(), &frmCalcula::firstActivation, this, [this] {

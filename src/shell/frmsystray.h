@@ -17,6 +17,7 @@ class QSystemTrayIcon;
 class SettingsStore;
 
 struct ShellServices {
+    WindowServices window;
     Clipboard* clipboard = nullptr;
     Dialogs* dialogs = nullptr;
     Desktop* desktop = nullptr;
