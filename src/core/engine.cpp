@@ -197,6 +197,14 @@ void Engine::entryBoxKey(QChar c) {
 
 void Engine::keyPress(int c) {
     if (m_shuttingDown || m_editMode) return;
+    dispatch(c);
+    if (m_totalled) {
+        m_totalled = false;
+        if (!m_loading) emit tapeSettled();
+    }
+}
+
+void Engine::dispatch(int c) {
     if (c == KeyEsc) {
         emit closeRequested();
         return;
@@ -429,7 +437,8 @@ void Engine::finishCalculation(qsizetype removed, const QString& added) {
     m_visor[1] = QStringLiteral("000");
     m_total = Zero;
     emit stateChanged();
-    if (!m_loading) emit tapeSettled();
+    // Announced when the key that totalled has finished, so that listeners see a settled state.
+    m_totalled = true;
 }
 
 void Engine::editTape(qsizetype removed, const QString& added) {
@@ -863,7 +872,8 @@ void Engine::restore(const QString& tape, const QString& total, const QString& p
                      const QString& display, const QString& counter) {
     restoreTape(tape);
     m_total = total;
-    m_pending = pending;
+    // Between two steps the pending operator is never empty: an empty one means "+".
+    m_pending = pending.isEmpty() ? QStringLiteral("+") : pending;
     m_entry = number(entry) ? entry : Zero;
     m_entrySelected = true;
     updateMaxLength();

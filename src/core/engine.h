@@ -157,6 +157,7 @@ private:
     void setDisplay(const QString& text);
     QString entryDisplayText() const;
 
+    void dispatch(int c);
     void operatorKey(int code);
     void minusOnZeroDisplay();
     void percentKey();
@@ -211,6 +212,7 @@ private:
     bool m_loading = false;
     bool m_shuttingDown = false;
     bool m_undoBusy = false;
+    bool m_totalled = false;
     QString m_insertBuffer;
     qsizetype m_requestedLine = -1;
     QString m_clipboardText;

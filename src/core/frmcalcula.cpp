@@ -7,6 +7,8 @@
 #include "platform/clipboard.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/globalhotkeys.h"
+#include "platform/keyboardstate.h"
 #include "shell/autostart.h"
 #include "shell/confkeys.h"
 #include "shell/helptips.h"
@@ -18,6 +20,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
@@ -175,26 +178,29 @@ QAbstractButton* frmCalcula::addButton(const QString& name, const QString& capti
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     static_cast<QGridLayout*>(m_keypad->layout())->addWidget(b, row, column, rowSpan, columnSpan);
     m_buttons.insert(name, b);
-    connect(b, &QToolButton::clicked, this, [this, name] {
-        Engine& e = *m_engine;
-        if (name.startsWith(QLatin1String("chkNum("))) e.pressDigit(name.mid(7, 1).toInt());
-        else if (name == QLatin1String("chkVirgula")) e.pressSeparator();
-        else if (name == QLatin1String("chkBack")) e.pressBack();
-        else if (name == QLatin1String("chkCE")) e.pressClearEntry();
-        else if (name == QLatin1String("chkNeg")) e.pressSign();
-        else if (name == QLatin1String("chkMais")) e.keyPress(e.enterAdds() ? Engine::KeyEnter : '+');
-        else if (name == QLatin1String("chkMenos")) e.keyPress('-');
-        else if (name == QLatin1String("chkVezes")) e.keyPress('*');
-        else if (name == QLatin1String("chkDividir")) e.keyPress('/');
-        else if (name == QLatin1String("chkPercent")) e.keyPress('%');
-        else if (name == QLatin1String("chkIgual")) e.keyPress('=');
-        else if (name == QLatin1String("MC")) e.memoryClear();
-        else if (name == QLatin1String("MR")) e.memoryRecall();
-        else if (name == QLatin1String("Mmais")) e.memoryAdd();
-        else if (name == QLatin1String("Mmenos")) e.memorySubtract();
-        focusEntry();
-    });
+    connect(b, &QToolButton::clicked, this, [this, name] { pressButton(name); });
     return b;
+}
+
+// What a keypad button does, whether it was clicked or reached through its system-wide hotkey.
+void frmCalcula::pressButton(const QString& name) {
+    Engine& e = *m_engine;
+    if (name.startsWith(QLatin1String("chkNum("))) e.pressDigit(name.mid(7, 1).toInt());
+    else if (name == QLatin1String("chkVirgula")) e.pressSeparator();
+    else if (name == QLatin1String("chkBack")) e.pressBack();
+    else if (name == QLatin1String("chkCE")) e.pressClearEntry();
+    else if (name == QLatin1String("chkNeg")) e.pressSign();
+    else if (name == QLatin1String("chkMais")) e.keyPress(e.enterAdds() ? Engine::KeyEnter : '+');
+    else if (name == QLatin1String("chkMenos")) e.keyPress('-');
+    else if (name == QLatin1String("chkVezes")) e.keyPress('*');
+    else if (name == QLatin1String("chkDividir")) e.keyPress('/');
+    else if (name == QLatin1String("chkPercent")) e.keyPress('%');
+    else if (name == QLatin1String("chkIgual")) e.keyPress('=');
+    else if (name == QLatin1String("MC")) e.memoryClear();
+    else if (name == QLatin1String("MR")) e.memoryRecall();
+    else if (name == QLatin1String("Mmais")) e.memoryAdd();
+    else if (name == QLatin1String("Mmenos")) e.memorySubtract();
+    focusEntry();
 }
 
 void frmCalcula::buildKeypad(QWidget* parent) {
@@ -328,7 +334,8 @@ void frmCalcula::buildMenus() {
     later(act(config, "mnuMonit", "&Monitorar Área de Transferência", {}, true));
     connect(act(config, "mnuVisivel", "Sempre &Visível (On Top)", {}, true), &QAction::toggled, this,
             &frmCalcula::setAlwaysOnTop);
-    later(act(config, "mnuHotKey", "&HotKeys (CTRL + Teclado Numérico)", {}, true));
+    connect(act(config, "mnuHotKey", "&HotKeys (CTRL + Teclado Numérico)", {}, true), &QAction::toggled, this,
+            &frmCalcula::setHotkeys);
     connect(act(config, "mnuInserir", "&Inserir Texto Durante o Cálculo", {}, true), &QAction::toggled, e,
             &Engine::setInsertText);
     config->addSeparator();
@@ -401,6 +408,7 @@ void frmCalcula::buildMenus() {
 
 void frmCalcula::refresh() {
     const Engine& e = *m_engine;
+    if (isMinimized()) updateTitle();
     m_visor[0]->setText(e.display());
     m_visor[1]->setText(e.counter());
     m_visor[2]->setText(e.timeDisplay());
@@ -564,6 +572,10 @@ bool frmCalcula::eventFilter(QObject* watched, QEvent* event) {
         if (handleKeyDown(static_cast<QKeyEvent*>(event))) return true;
     } else if (event->type() == QEvent::KeyRelease && watched == m_entry) {
         if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) releaseButtons();
+        KeyboardState* keyboard = m_services.keyboard;
+        if (m_actions.value(QStringLiteral("mnuNumLock"))->isChecked() && keyboard && keyboard->isAvailable() &&
+            !keyboard->numLockOn())
+            keyboard->setNumLock(true);
     } else if (event->type() == QEvent::MouseButtonDblClick && watched == m_tape->viewport() &&
                !m_engine->editMode()) {
         reenterAt(static_cast<QMouseEvent*>(event)->position().toPoint());
@@ -662,7 +674,7 @@ void frmCalcula::load(Mode mode, SettingsStore* settings) {
              area.top() + twipsToPixels(clampTop(top ? int(*top) : 0, h, screenH, compact)));
     }
     if (auxiliary) {
-        setWindowTitle(QStringLiteral("Calculadora [Aux]"));
+        updateTitle();
         for (const char* name : {"mnu1", "mnuConfig", "mnu9"}) m_actions.value(QLatin1String(name))->setEnabled(false);
     } else {
         if (auto on = flag(conf::InserirTexto)) check("mnuInserir", *on);
@@ -725,12 +737,16 @@ void frmCalcula::closeEvent(QCloseEvent* event) {
     if (m_engine->timeMode()) m_engine->setTimeMode(false);
     saveState();
     saveSettings();
+    if (m_services.hotkeys) m_services.hotkeys->unregisterAll();
     QMainWindow::closeEvent(event);
     emit closed();
 }
 
 void frmCalcula::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange) m_engine->setMinimized(isMinimized());
+    if (event->type() == QEvent::WindowStateChange) {
+        m_engine->setMinimized(isMinimized());
+        updateTitle();
+    }
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
         m_activated = true;
         onFirstActivation();
@@ -762,7 +778,7 @@ void frmCalcula::chooseLanguage(int language) {
 }
 
 void frmCalcula::TraduzirMenus(bool initial) {
-    if (m_mode != Mode::Auxiliary) setWindowTitle(QStringLiteral(" Tabulora"));
+    updateTitle();
     if (initial) return;
     for (const MenuCaption& c : mainMenuCaptions(currentLanguage(), m_engine->separators().decimal)) {
         QAction* a = m_actions.value(c.objectName);
@@ -834,6 +850,88 @@ void frmCalcula::printTape(int sizeIndex) {
 void frmCalcula::printOnRoll() {
     TapeOutput::printOnRoll(outputEnvironment(m_engine->environment(), m_services.printer, m_settings, windowTitle()),
                             m_engine->tape().text());
+}
+
+// ---------------------------------------------------------------------------------------------
+// System-wide hotkeys
+
+void frmCalcula::setServices(const WindowServices& services) {
+    m_services = services;
+    if (m_services.hotkeys)
+        connect(m_services.hotkeys, &GlobalHotkeys::activated, this, &frmCalcula::onHotkey, Qt::UniqueConnection);
+}
+
+void frmCalcula::setHotkeys(bool on) {
+    GlobalHotkeys* hotkeys = m_services.hotkeys;
+    if (!on) {
+        if (hotkeys) hotkeys->unregisterAll();
+        updateTitle();
+        return;
+    }
+    const EngineEnvironment& env = m_engine->environment();
+    if (!hotkeys || !hotkeys->isAvailable()) {
+        // Outside X11 the option stays a choice that does nothing; the user hears it once.
+        if (!m_loading && !m_hotkeysUnavailableSaid && env.dialogs) {
+            m_hotkeysUnavailableSaid = true;
+            env.dialogs->message(fMensagem(228), windowTitle(), Dialogs::Icon::Information);
+        }
+        return;
+    }
+    // A key another program holds is simply not available.
+    hotkeys->registerAll(KeyMap::calculatorHotkeys());
+    if (!m_loading && env.dialogs) env.dialogs->message(fMensagem(229), windowTitle(), Dialogs::Icon::Information);
+}
+
+void frmCalcula::onHotkey(int id) {
+    if (program().Encerrando || m_engine->editMode()) return;
+    switch (id) {
+    case KeyMap::HotkeyTakeSelection:
+        takeSelection();
+        return;
+    case KeyMap::HotkeyMinimize:
+        if (isMinimized()) {
+            showNormal();
+            activateWindow();
+        } else {
+            showMinimized();
+        }
+        return;
+    default:
+        break;
+    }
+    const QString button = KeyMap::hotkeyButton(id, m_engine->enterAdds());
+    showPressed(button);
+    pressButton(button);
+    updateTitle();
+}
+
+// Ctrl+Insert: the program in front copies its selection, and a number found there is added.
+void frmCalcula::takeSelection() {
+    const EngineEnvironment& env = m_engine->environment();
+    if (!env.clipboard) return;
+    const QString before = env.clipboard->text();
+    if (m_services.keyboard && m_services.keyboard->isAvailable()) {
+        m_services.keyboard->sendCopyToFocusedWindow();
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 800 && env.clipboard->text() == before)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    if (const auto entry = TapeOutput::pastedEntry(env.clipboard->text(), m_engine->separators())) {
+        m_engine->pasteEntry(*entry);
+        m_engine->keyPress(Engine::KeyAdd);
+        updateTitle();
+    } else if (env.dialogs) {
+        env.dialogs->message(fMensagem(224), windowTitle(), Dialogs::Icon::Exclamation);
+    }
+}
+
+// Minimized with the hotkeys on, the window's caption shows what is being typed.
+void frmCalcula::updateTitle() {
+    QString title = m_mode == Mode::Auxiliary ? QStringLiteral("Calculadora [Aux]") : QStringLiteral(" Tabulora");
+    const QAction* hotkeys = m_actions.value(QStringLiteral("mnuHotKey"));
+    if (isMinimized() && hotkeys && hotkeys->isChecked()) title = QLatin1Char(' ') + m_engine->shownDisplay();
+    if (windowTitle() != title) setWindowTitle(title);
 }
 
 QString frmCalcula::stateFilePath() const {

@@ -40,7 +40,7 @@ public:
     explicit frmCalcula(EngineEnvironment env, QWidget* parent = nullptr);
     ~frmCalcula() override;
 
-    void setServices(const WindowServices& services) { m_services = services; }
+    void setServices(const WindowServices& services);
     // Restores options, position, size and language from the settings (none: the designed state),
     // then the tape and the calculation in progress from the tape state file.
     void load(Mode mode, SettingsStore* settings);
@@ -103,6 +103,11 @@ private:
     void saveTape();
     void printTape(int sizeIndex);
     void printOnRoll();
+    void pressButton(const QString& name);
+    void setHotkeys(bool on);
+    void onHotkey(int id);
+    void takeSelection();
+    void updateTitle();
     void onFirstActivation();
 
     std::unique_ptr<Engine> m_engine;
@@ -125,4 +130,5 @@ private:
     bool m_loading = false;
     bool m_activated = false;
     bool m_closed = false;
+    bool m_hotkeysUnavailableSaid = false;
 };

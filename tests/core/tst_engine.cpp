@@ -373,6 +373,23 @@ private slots:
         QCOMPARE(at, 2);
     }
 
+    void aSettledTapeRestoresIntoAWorkingCalculator() {
+        // What is kept after a total must be a state the next start can go on from.
+        Rig first;
+        QStringList kept;
+        connect(first.engine.get(), &Engine::tapeSettled, this, [&] {
+            const Engine& e = *first.engine;
+            kept = {e.tape().text(), e.total(), e.pendingOperator(), e.entry(), e.display(), e.counter()};
+        });
+        first.type(QStringLiteral("5+3="));
+        QCOMPARE(kept.size(), 6);
+        Rig second;
+        second.engine->restore(kept[0], kept[1], kept[2], kept[3], kept[4], kept[5]);
+        second.type(QStringLiteral("2+2="));
+        QCOMPARE(second.clipboard.text(), QStringLiteral("4"));
+        QVERIFY(second.engine->tape().text().startsWith(kept[0]));
+    }
+
     void emptyFindDoesNothing() {
         Rig rig;
         rig.type(QStringLiteral("5+"));
