@@ -47,8 +47,9 @@ int main(int argc, char** argv) {
     LocalInstanceChannel channel;
     QtPrinter printer;
     X11GlobalHotkeys hotkeys;
+    X11GlobalHotkeys trayHotkeys;
     X11KeyboardState keyboard;
-    frmSysTray tray({{&printer, &hotkeys, &keyboard}, &clipboard, &dialogs, &desktop, &settings, &channel});
+    frmSysTray tray({{&printer, &hotkeys, &keyboard}, &clipboard, &dialogs, &desktop, &settings, &channel, &trayHotkeys});
 
     frmStart splash;
     int status = 0;

@@ -362,9 +362,10 @@ void frmCalcula::buildMenus() {
     }
     later(colours->menuAction());
     QMenu* sounds = menu(QStringLiteral("mnuSomEscolher"), QStringLiteral("Som ao &Digitar"), config);
-    act(sounds, "mnuSemSom", "&Nenhum", {}, true)->setChecked(true);
-    act(sounds, "mnuBeep", "&Beep, Beep...", QKeySequence(Qt::CTRL | Qt::Key_B), true);
-    act(sounds, "mnuSom", "Mu&sical (à escolher)", QKeySequence(Qt::CTRL | Qt::Key_U), true);
+    auto* soundGroup = new QActionGroup(this);
+    soundGroup->addAction(act(sounds, "mnuSemSom", "&Nenhum", {}, true))->setChecked(true);
+    soundGroup->addAction(act(sounds, "mnuBeep", "&Beep, Beep...", QKeySequence(Qt::CTRL | Qt::Key_B), true));
+    soundGroup->addAction(act(sounds, "mnuSom", "Mu&sical (à escolher)", QKeySequence(Qt::CTRL | Qt::Key_U), true));
     later(sounds->menuAction());
     QMenu* languages = menu(QStringLiteral("mnuIdioma"), QStringLiteral("&Linguagem (Idioma)"), config);
     auto* languageGroup = new QActionGroup(this);
@@ -696,6 +697,17 @@ void frmCalcula::load(Mode mode, SettingsStore* settings) {
     else
         chooseLanguage(language);
     m_actions.value(languageMenuName(language))->setChecked(true);
+    // Colour scheme, menu style and key sound keep their stored choice on their menus; the
+    // schemes and sounds themselves are not part of this program yet.
+    if (settings && !compact) {
+        const int scheme = settings->read(conf::Cor).toInt();
+        if (scheme >= 2 && scheme <= 4) check(qPrintable(QStringLiteral("mnuCor%1").arg(scheme)), true);
+    }
+    if (auto on = flag(conf::MenuXP)) check("mnuXP", *on);
+    if (settings) {
+        const int sound = settings->read(conf::Sons).toInt();
+        check(sound == 2 ? "mnuBeep" : sound == 3 ? "mnuSom" : "mnuSemSom", true);
+    }
     if (auto on = flag(conf::Visivel)) check("mnuVisivel", *on);
     if (auto on = flag(conf::Backup)) check("mnuBackup", *on);
     if (auto on = flag(conf::NumLock)) check("mnuNumLock", *on);
@@ -758,6 +770,12 @@ void frmCalcula::onFirstActivation() {
     selectTape(m_engine->tape().size(), 0);
     focusEntry();
     emit firstActivation();
+    // The first compact calculator ever tells how to type into it from other programs.
+    const EngineEnvironment& env = m_engine->environment();
+    if (m_settings && m_mode == Mode::Compact && env.dialogs &&
+        m_settings->read(QString::fromLatin1(conf::Section), QStringLiteral("MiniHeight"),
+                         QString::fromLatin1(conf::NeverWritten)) == QLatin1String(conf::NeverWritten))
+        env.dialogs->message(fMensagem(229), windowTitle(), Dialogs::Icon::Information);
     // The first calculator that ever runs remembers its designed height.
     if (m_settings && m_mode == Mode::Full && currentLanguage() == 1 &&
         m_settings->read(QString::fromLatin1(conf::Section), QStringLiteral("CalcHeight"),

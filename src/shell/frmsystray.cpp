@@ -1,5 +1,6 @@
 #include "shell/frmsystray.h"
 
+#include "platform/globalhotkeys.h"
 #include "platform/instancechannel.h"
 #include "shell/menucaptions.h"
 #include "shell/messagecatalog.h"
@@ -73,6 +74,11 @@ bool frmSysTray::load() {
             return false;
         }
         addTrayIcon();
+        if (GlobalHotkeys* keys = m_services.trayHotkeys; keys && keys->isAvailable()) {
+            using M = GlobalHotkeys::Modifier;
+            keys->registerAll({{0, keysym::C, GlobalHotkeys::Modifiers(M::Control) | M::Shift}});
+            connect(keys, &GlobalHotkeys::activated, this, &frmSysTray::showCalculator, Qt::UniqueConnection);
+        }
         if (Startup::showsCalculator(word)) {
             prog.Encerrando = false;
             showCalculator();
@@ -176,5 +182,9 @@ void frmSysTray::unload() {
     program().Encerrando = true;
     if (m_tray) m_tray->hide();
     if (m_calculator && m_calculator->isVisible()) m_calculator->close();
+    // From here on the calculator ignores whatever events are still queued.
+    if (m_calculator) m_calculator->engine().setShuttingDown(true);
+    if (m_services.window.hotkeys) m_services.window.hotkeys->unregisterAll();
+    if (m_services.trayHotkeys) m_services.trayHotkeys->unregisterAll();
     QApplication::quit();
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 class Clipboard;
+class GlobalHotkeys;
 class Desktop;
 class Dialogs;
 class InstanceChannel;
@@ -23,6 +24,7 @@ struct ShellServices {
     Desktop* desktop = nullptr;
     SettingsStore* settings = nullptr;
     InstanceChannel* channel = nullptr;
+    GlobalHotkeys* trayHotkeys = nullptr; // Ctrl+Shift+C, the calculator brought forward
 };
 
 class frmSysTray : public QWidget {

@@ -15,6 +15,13 @@ e2e_keys Escape
 for i in $(seq 50); do xdotool search --onlyvisible --pid "$primary" --name '^ Tabulora$' >/dev/null || break; sleep 0.05; done
 xdotool search --onlyvisible --pid "$primary" --name '^ Tabulora$' >/dev/null && fail "Esc did not close the window"
 kill -0 "$primary" || fail "closing the window ended the program"
+# Ctrl+Shift+C brings it forward from anywhere.
+xdotool key ctrl+shift+c
+xdotool search --sync --onlyvisible --pid "$primary" --name '^ Tabulora$' >/dev/null || fail "Ctrl+Shift+C did not show it"
+E2E_WIN=$(xdotool search --onlyvisible --pid "$primary" --name '^ Tabulora$' | head -n1)
+xdotool windowfocus --sync "$E2E_WIN"
+e2e_keys Escape
+for i in $(seq 50); do xdotool search --onlyvisible --pid "$primary" --name '^ Tabulora$' >/dev/null || break; sleep 0.05; done
 timeout 10 "$TABULORA_BIN"
 xdotool search --sync --onlyvisible --pid "$primary" --name '^ Tabulora$' >/dev/null || fail "not shown again"
 
