@@ -1,34 +1,20 @@
 // Keys per second through the engine's dispatcher, no window.
 
-#include "../bench/keystream.h"
+#include "keystream.h"
 #include "core/engine.h"
-#include "platform/clipboard.h"
-#include "platform/dialogs.h"
+#include "benchsupport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
 
-namespace {
-struct NullClipboard : Clipboard {
-    QString text() const override { return m_text; }
-    void setText(const QString& t) override { m_text = t; }
-    void clear() override { m_text.clear(); }
-    QString m_text;
-};
-// The full-tape question is answered "yes", as an office would: the tape is cleared and kept.
-struct YesDialogs : Dialogs {
-    Answer message(const QString&, const QString&, Icon, Buttons) override { return Answer::Yes; }
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-};
-} // namespace
-
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    NullClipboard clipboard;
-    YesDialogs dialogs;
+    MemoryClipboard clipboard;
+    // The full-tape question is answered "yes", as an office would: the tape is cleared and kept.
+    AnsweringDialogs dialogs(Dialogs::Answer::Yes);
     EngineEnvironment env;
     env.clipboard = &clipboard;
     env.dialogs = &dialogs;

@@ -2,8 +2,7 @@
 // median over 200 keys. Runs under an X server (make bench starts Xvfb).
 
 #include "core/frmcalcula.h"
-#include "platform/clipboard.h"
-#include "platform/dialogs.h"
+#include "benchsupport.h"
 #include "platform/x11/x11globalhotkeys.h"
 #include "platform/x11/x11keyboardstate.h"
 
@@ -20,16 +19,6 @@
 #include <xcb/xtest.h>
 
 namespace {
-struct NullClipboard : Clipboard {
-    QString text() const override { return m_text; }
-    void setText(const QString& t) override { m_text = t; }
-    void clear() override { m_text.clear(); }
-    QString m_text;
-};
-struct NoDialogs : Dialogs {
-    Answer message(const QString&, const QString&, Icon, Buttons) override { return Answer::Ok; }
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-};
 
 // Another client typing: its own connection, keys sent through XTest.
 struct Typist {
@@ -63,8 +52,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     QTemporaryDir dir;
-    NullClipboard clipboard;
-    NoDialogs dialogs;
+    MemoryClipboard clipboard;
+    AnsweringDialogs dialogs(Dialogs::Answer::Ok);
     X11GlobalHotkeys hotkeys;
     X11KeyboardState keyboard;
     EngineEnvironment env;

@@ -2,8 +2,7 @@
 // updated and painted, median over 1000 keys, with a 20 KB tape and with a 1 MB tape.
 
 #include "core/frmcalcula.h"
-#include "platform/clipboard.h"
-#include "platform/dialogs.h"
+#include "benchsupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,16 +14,6 @@
 #include <vector>
 
 namespace {
-struct NullClipboard : Clipboard {
-    QString text() const override { return m_text; }
-    void setText(const QString& t) override { m_text = t; }
-    void clear() override { m_text.clear(); }
-    QString m_text;
-};
-struct NoDialogs : Dialogs {
-    Answer message(const QString&, const QString&, Icon, Buttons) override { return Answer::No; }
-    QString input(const QString&, const QString&, const QString&) override { return {}; }
-};
 
 double median(std::vector<double> v) {
     std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
@@ -37,8 +26,8 @@ struct Figures {
 
 Figures measure(qsizetype tapeBytes) {
     QTemporaryDir dir;
-    NullClipboard clipboard;
-    NoDialogs dialogs;
+    MemoryClipboard clipboard;
+    AnsweringDialogs dialogs(Dialogs::Answer::No);
     EngineEnvironment env;
     env.clipboard = &clipboard;
     env.dialogs = &dialogs;

@@ -3,54 +3,21 @@
 
 #include "core/engine.h"
 #include "shell/messagecatalog.h"
-#include "support/fakeclipboard.h"
-#include "support/fakedialogs.h"
-#include "support/keyscript.h"
+#include "support/enginerig.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-// Lines as printed: every calculator line is 26 characters; the test checks that its own
-// expectations have that width so a miscounted blank cannot pass unnoticed.
-QString tape(const QStringList& lines) {
-    QString text;
-    for (const QString& l : lines) {
-        if (l.size() != 26 && !l.isEmpty()) qFatal("expected line of %d characters: '%s'", int(l.size()), qPrintable(l));
-        text += l + QStringLiteral("\r\n");
-    }
-    return text;
-}
-
-const QString Sep = QStringLiteral(" =========================");
-
+QString tape(const QStringList& lines) { return tapeLines(lines); }
+const QString Sep = TapeSeparator;
 } // namespace
 
 class TestEngine : public QObject {
     Q_OBJECT
 
-    struct Rig {
-        QTemporaryDir dir;
-        FakeClipboard clipboard;
-        FakeDialogs dialogs;
-        std::unique_ptr<Engine> engine;
-        explicit Rig(int format = 2, bool enterAdds = false) {
-            EngineEnvironment env;
-            env.clipboard = &clipboard;
-            env.dialogs = &dialogs;
-            env.dataDir = dir.path() + QLatin1Char('/');
-            env.locale = QLocale(QLocale::Portuguese, QLocale::Brazil);
-            env.now = [] { return QDateTime(QDate(2026, 12, 5), QTime(9, 30, 15)); };
-            engine = std::make_unique<Engine>(env);
-            engine->setLoading(true);
-            engine->chooseFormat(format);
-            engine->setEnterAdds(enterAdds);
-            engine->setLoading(false);
-        }
-        void type(const QString& script) { KeyScript::play(*engine, script); }
-    };
+    using Rig = EngineRig;
 
 private slots:
     void initTestCase() { setCurrentLanguage(1); }

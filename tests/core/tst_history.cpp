@@ -3,42 +3,20 @@
 
 #include "core/engine.h"
 #include "shell/messagecatalog.h"
-#include "support/fakeclipboard.h"
-#include "support/fakedialogs.h"
-#include "support/keyscript.h"
+#include "support/enginerig.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-QString tape(const QStringList& lines) {
-    QString text;
-    for (const QString& l : lines) {
-        if (l.size() != 26 && !l.isEmpty()) qFatal("expected line of %d characters: '%s'", int(l.size()), qPrintable(l));
-        text += l + QStringLiteral("\r\n");
-    }
-    return text;
-}
-const QString Sep = QStringLiteral(" =========================");
+QString tape(const QStringList& lines) { return tapeLines(lines); }
+const QString Sep = TapeSeparator;
 } // namespace
 
 class TestHistory : public QObject {
     Q_OBJECT
 
-    struct Rig {
-        QTemporaryDir dir;
-        FakeClipboard clipboard;
-        FakeDialogs dialogs;
-        std::unique_ptr<Engine> engine;
-        Rig() {
-            EngineEnvironment env;
-            env.clipboard = &clipboard;
-            env.dialogs = &dialogs;
-            env.dataDir = dir.path() + QLatin1Char('/');
-            engine = std::make_unique<Engine>(env);
-        }
-        void type(const QString& script) { KeyScript::play(*engine, script); }
-    };
+    using Rig = EngineRig;
 
 private slots:
     void initTestCase() { setCurrentLanguage(1); }

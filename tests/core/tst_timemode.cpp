@@ -3,43 +3,21 @@
 #include "core/engine.h"
 #include "core/timetext.h"
 #include "shell/messagecatalog.h"
-#include "support/fakeclipboard.h"
-#include "support/fakedialogs.h"
-#include "support/keyscript.h"
+#include "support/enginerig.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-QString tape(const QStringList& lines) {
-    QString text;
-    for (const QString& l : lines) {
-        if (l.size() != 26) qFatal("expected line of 26 characters: '%s'", qPrintable(l));
-        text += l + QStringLiteral("\r\n");
-    }
-    return text;
-}
-const QString Sep = QStringLiteral(" =========================");
+QString tape(const QStringList& lines) { return tapeLines(lines); }
+const QString Sep = TapeSeparator;
 } // namespace
 
 class TestTimeMode : public QObject {
     Q_OBJECT
 
-    struct Rig {
-        QTemporaryDir dir;
-        FakeClipboard clipboard;
-        FakeDialogs dialogs;
-        std::unique_ptr<Engine> engine;
-        explicit Rig(int format = 2) {
-            EngineEnvironment env;
-            env.clipboard = &clipboard;
-            env.dialogs = &dialogs;
-            env.dataDir = dir.path() + QLatin1Char('/');
-            engine = std::make_unique<Engine>(env);
-            engine->chooseFormat(format);
-            engine->setTimeMode(true);
-        }
-        void type(const QString& script) { KeyScript::play(*engine, script); }
+    // An engine already in time mode.
+    struct Rig : EngineRig {
+        explicit Rig(int format = 2) : EngineRig(format) { engine->setTimeMode(true); }
     };
 
 private slots:
@@ -119,23 +97,17 @@ private slots:
     }
 
     void enteringTotalsTheCalculationFirst() {
-        QTemporaryDir dir;
-        FakeClipboard clipboard;
-        FakeDialogs dialogs;
-        EngineEnvironment env;
-        env.clipboard = &clipboard;
-        env.dialogs = &dialogs;
-        env.dataDir = dir.path() + QLatin1Char('/');
-        Engine engine(env);
-        KeyScript::play(engine, QStringLiteral("5+3+"));
+        EngineRig rig;
+        Engine& engine = *rig.engine;
+        rig.type(QStringLiteral("5+3+"));
         engine.setTimeMode(true);
-        QCOMPARE(clipboard.text(), QStringLiteral("8"));
+        QCOMPARE(rig.clipboard.text(), QStringLiteral("8"));
         QVERIFY(engine.tape().text().endsWith(QStringLiteral("                       8 T\r\n") + Sep + QStringLiteral("\r\n")));
         QCOMPARE(engine.timeDisplay(), QStringLiteral("00:00:00"));
         QCOMPARE(engine.counter(), QStringLiteral("000"));
-        KeyScript::play(engine, QStringLiteral("130+"));
+        rig.type(QStringLiteral("130+"));
         engine.setTimeMode(false);
-        QCOMPARE(clipboard.text(), QStringLiteral("00:01:30"));
+        QCOMPARE(rig.clipboard.text(), QStringLiteral("00:01:30"));
         QVERIFY(!engine.timeMode());
     }
 
