@@ -129,6 +129,5 @@ private:
     Mode m_mode = Mode::Full;
     bool m_loading = false;
     bool m_activated = false;
-    bool m_closed = false;
     bool m_hotkeysUnavailableSaid = false;
 };
