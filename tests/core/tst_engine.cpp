@@ -340,6 +340,29 @@ private slots:
         QCOMPARE(at, 2);
     }
 
+    void groupSumsTheInterestReports() {
+        Rig rig;
+        auto report = [](const char* initial, const char* interest, const char* final) {
+            return tape({"            VALOR INICIAL ", QString::fromLatin1(initial).rightJustified(25) + QLatin1Char(' '),
+                         "               JURO TOTAL ", QString::fromLatin1(interest).rightJustified(25) + QLatin1Char(' '),
+                         "              VALOR FINAL ", QString::fromLatin1(final).rightJustified(25) + QLatin1Char(' '),
+                         Sep});
+        };
+        rig.engine->restoreTape(report("1.000,00", "100,00", "1.100,00") + tape({"                       7 +"}) +
+                                report("500,50", "20,25", "520,75"));
+        rig.engine->group();
+        QVERIFY(rig.engine->tape().text().endsWith(tape({
+            Sep, " TOTAL DAS CAPITALIZAÇÕES:", " -------------------------",
+            "            VALOR INICIAL:", "                 1.500,50 ",
+            "               VALOR JURO:", "                   120,25 ",
+            "              VALOR FINAL:", "                 1.620,75 ", Sep})));
+        QCOMPARE(rig.engine->display(), QStringLiteral("0"));
+
+        Rig empty;
+        empty.engine->group();
+        QVERIFY(empty.engine->tape().text().contains(QStringLiteral("                     0,00 \r\n")));
+    }
+
     void aSettledTapeRestoresIntoAWorkingCalculator() {
         // What is kept after a total must be a state the next start can go on from.
         Rig first;
