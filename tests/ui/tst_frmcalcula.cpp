@@ -4,6 +4,7 @@
 #include "core/frmcalcula.h"
 #include "shell/messagecatalog.h"
 #include "support/fakeclipboard.h"
+#include "support/fakedesktop.h"
 #include "support/fakedialogs.h"
 
 #include <QAbstractButton>
@@ -22,6 +23,7 @@ class TestFrmCalcula : public QObject {
     QTemporaryDir m_dir;
     FakeClipboard m_clipboard;
     FakeDialogs m_dialogs;
+    FakeDesktop m_desktop;
     std::unique_ptr<frmCalcula> m_window;
 
     template <typename T> T* child(const QString& name) {
@@ -42,6 +44,8 @@ private slots:
         EngineEnvironment env;
         env.clipboard = &m_clipboard;
         env.dialogs = &m_dialogs;
+        env.desktop = &m_desktop;
+        m_desktop.started.clear();
         env.dataDir = m_dir.path() + QLatin1Char('/');
         env.separators = {QLatin1Char(','), QLatin1Char('.')};
         m_window = std::make_unique<frmCalcula>(env);
@@ -196,6 +200,35 @@ private slots:
         m_window->action(QStringLiteral("mnuTempo"))->trigger();
         QVERIFY(child<QAbstractButton>(QStringLiteral("MC"))->isEnabled());
         QVERIFY(child<QLabel>(QStringLiteral("lblVisor(0)"))->isVisibleTo(m_window.get()));
+    }
+
+    void f6StartsTheSecondCalculator() {
+        m_clipboard.setText(QStringLiteral("12"));
+        m_window->action(QStringLiteral("mnuOutra"))->trigger();
+        QCOMPARE(m_desktop.started.size(), 1);
+        QCOMPARE(m_desktop.started.at(0).program, QCoreApplication::applicationFilePath());
+        QCOMPARE(m_desktop.started.at(0).arguments, QStringList{QStringLiteral("outra")});
+        QCOMPARE(m_clipboard.text(), QString());
+        m_window->action(QStringLiteral("mnuTempo"))->trigger();
+        m_window->action(QStringLiteral("mnuOutra"))->trigger();
+        QCOMPARE(m_desktop.started.at(1).arguments, QStringList{QStringLiteral("outratempo")});
+    }
+
+    void f7StartsTheDesktopCalculatorOrSaysThereIsNone() {
+        QTemporaryDir bin;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toUtf8());
+        m_window->action(QStringLiteral("mnuWindows"))->trigger();
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_dialogs.shown.at(0).text, fMensagem(19));
+        QFile xcalc(bin.path() + QStringLiteral("/galculator"));
+        QVERIFY(xcalc.open(QIODevice::WriteOnly));
+        xcalc.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        xcalc.close();
+        m_window->action(QStringLiteral("mnuWindows"))->trigger();
+        qputenv("PATH", path);
+        QCOMPARE(m_desktop.started.size(), 1);
+        QCOMPARE(m_desktop.started.at(0).program, xcalc.fileName());
     }
 };
 
