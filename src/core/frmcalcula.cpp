@@ -104,7 +104,14 @@ frmCalcula::frmCalcula(EngineEnvironment env, QWidget* parent)
     connect(e, &Engine::tapeFocusRequested, this, [this] { m_tape->setFocus(); });
     connect(e, &Engine::closeRequested, this, &QWidget::close);
     connect(e, &Engine::enterAddsChanged, this, &frmCalcula::setEnterAddsLook);
-    connect(e, &Engine::formatChosen, this, &frmCalcula::formatChosen);
+    connect(e, &Engine::formatChosen, this, [this](int index) {
+        if (m_settings && !m_loading) m_settings->write(QString::fromLatin1(conf::Section), QStringLiteral("Formato"),
+                                                        QString::number(index));
+        emit formatChosen(index);
+    });
+    connect(e, &Engine::enterAddsChanged, this, [this](bool on) {
+        if (m_settings && !m_loading) m_settings->writeBool(QString::fromLatin1(conf::Section), QStringLiteral("CalcEnter"), on);
+    });
     connect(e, &Engine::undoRedoChanged, this, [this] {
         m_actions.value(QStringLiteral("mnuUndo"))->setEnabled(m_engine->canUndo());
         m_actions.value(QStringLiteral("mnuRedo"))->setEnabled(m_engine->canRedo());

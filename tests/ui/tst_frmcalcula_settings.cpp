@@ -126,6 +126,10 @@ private slots:
         QCOMPARE(stored("Visivel"), QStringLiteral("False"));
         QCOMPARE(stored("InserirTexto"), QStringLiteral("True"));
         QCOMPARE(stored("CalcEnter"), QStringLiteral("<none>"));
+        w->action(QStringLiteral("mnuNumeral(5)"))->trigger();
+        w->action(QStringLiteral("mnuEnter"))->trigger();
+        QCOMPARE(stored("Formato"), QStringLiteral("5"));
+        QCOMPARE(stored("CalcEnter"), QStringLiteral("True"));
     }
 
     void auxiliaryCalculatorSavesOnlyItsHeightAndLeft() {
