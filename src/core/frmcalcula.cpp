@@ -678,8 +678,10 @@ void frmCalcula::load(Mode mode, SettingsStore* settings) {
         const auto top = settings->readMeasure(section, QLatin1String(conf::CalcTop.name), 0, locale);
         const auto left = settings->readMeasure(section, QLatin1String(conf::CalcLeft.name),
                                                 defaultLeft(screenW, w), locale);
-        move(area.left() + twipsToPixels(clampLeft(left ? int(*left) : 0, w, screenW)),
-             area.top() + twipsToPixels(clampTop(top ? int(*top) : 0, h, screenH, compact)));
+        // A stored measure may be any single-precision number: bring it into int range first.
+        auto whole = [](const std::optional<double>& v) { return v ? int(qBound(-1e9, *v, 1e9)) : 0; };
+        move(area.left() + twipsToPixels(clampLeft(whole(left), w, screenW)),
+             area.top() + twipsToPixels(clampTop(whole(top), h, screenH, compact)));
     }
     if (auxiliary) {
         updateTitle();

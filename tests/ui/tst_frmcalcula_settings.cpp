@@ -92,6 +92,7 @@ private slots:
         QTest::newRow("negative") << "-300" << "-15";
         QTest::newRow("below and beyond") << "900000" << "900000";
         QTest::newRow("not a number") << "abc" << "x";
+        QTest::newRow("beyond any int") << "3,4E+38" << "-3,4E+38";
     }
     void positionOffTheScreenStartsAtTheEdge() {
         QFETCH(QString, top);
