@@ -51,20 +51,21 @@ int main(int argc, char** argv) {
     X11KeyboardState keyboard;
     frmSysTray tray({{&printer, &hotkeys, &keyboard}, &clipboard, &dialogs, &desktop, &settings, &channel, &trayHotkeys});
 
+    // The splash shows for 100 ms; the tray window's load runs meanwhile, so that when the
+    // splash goes the calculator only has to be shown.
     frmStart splash;
-    int status = 0;
+    bool goesOn = false;
+    QTimer::singleShot(0, &tray, [&] { goesOn = tray.load(); });
     QObject::connect(&splash, &frmStart::elapsed, &app, [&] {
-        const bool goesOn = tray.load();
         splash.close();
         if (!goesOn) {
             QApplication::quit();
             return;
         }
+        tray.showLoadedCalculator();
         if (tray.calculator()) dialogs.setParent(tray.calculator());
     });
     splash.start(Startup::showsSplash(prog.LinhaComando));
-    // The splash waits 100 ms anyway: the calculator window is built meanwhile.
-    QTimer::singleShot(0, &tray, &frmSysTray::prepareCalculator);
-    status = QApplication::exec();
+    const int status = QApplication::exec();
     return status;
 }

@@ -14,16 +14,18 @@ frmStart::frmStart(QWidget* parent)
     m_timer->setObjectName(QStringLiteral("tmrStart"));
     m_timer->setSingleShot(true);
     m_timer->setInterval(100);
+    m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &frmStart::elapsed);
 }
 
 void frmStart::start(bool visible) {
+    // The 100 ms count from the start, not from the moment the splash has been drawn.
+    m_timer->start();
     if (visible) {
         if (const QScreen* s = QGuiApplication::primaryScreen())
             move(s->geometry().center() - rect().center());
         show();
     }
-    m_timer->start();
 }
 
 void frmStart::paintEvent(QPaintEvent*) {

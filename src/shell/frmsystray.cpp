@@ -61,8 +61,9 @@ bool frmSysTray::load() {
     case Startup::Role::Auxiliary:
         prog.instanceTag = QStringLiteral("2");
         prog.Encerrando = false;
-        showCalculator();
+        openCalculator();
         if (Startup::auxiliaryInTimeMode(word)) m_calculator->engine().setTimeMode(true);
+        m_showWhenReady = true;
         return true;
     case Startup::Role::HandOver:
         channel->handOver(Startup::handOverText(word, QTime::currentTime()));
@@ -81,7 +82,8 @@ bool frmSysTray::load() {
         }
         if (Startup::showsCalculator(word)) {
             prog.Encerrando = false;
-            showCalculator();
+            openCalculator();
+            m_showWhenReady = true;
         }
         return true;
     }
@@ -127,18 +129,27 @@ EngineEnvironment frmSysTray::engineEnvironment() const {
     return env;
 }
 
-void frmSysTray::prepareCalculator() {
-    if (!m_prepared && !m_calculator) m_prepared = std::make_unique<frmCalcula>(engineEnvironment());
+void frmSysTray::showLoadedCalculator() {
+    if (m_showWhenReady) showCalculator();
+    m_showWhenReady = false;
 }
 
 void frmSysTray::showCalculator() {
     if (m_unloading) return;
+    openCalculator();
+    m_calculator->showNormal();
+    m_calculator->raise();
+    m_calculator->activateWindow();
+}
+
+// Builds and loads the calculator window once; it is shown by showCalculator().
+void frmSysTray::openCalculator() {
     if (!m_calculator) {
         const Program& prog = program();
         const frmCalcula::Mode mode = prog.instanceTag != QLatin1String("1") ? frmCalcula::Mode::Auxiliary
                                       : Startup::compactMode(prog.LinhaComando) ? frmCalcula::Mode::Compact
                                                                                 : frmCalcula::Mode::Full;
-        m_calculator = m_prepared ? std::move(m_prepared) : std::make_unique<frmCalcula>(engineEnvironment());
+        m_calculator = std::make_unique<frmCalcula>(engineEnvironment());
         m_calculator->setServices(m_services.window);
         m_calculator->load(mode, m_services.settings);
         connect(m_calculator.get(), &frmCalcula::closed, this, &frmSysTray::calculatorClosed);
@@ -147,9 +158,6 @@ void frmSysTray::showCalculator() {
             program().LinhaComando.clear();
         });
     }
-    m_calculator->showNormal();
-    m_calculator->raise();
-    m_calculator->activateWindow();
 }
 
 void frmSysTray::receiveHandOver(const QString& text) {

@@ -34,11 +34,10 @@ public:
     ~frmSysTray() override;
 
     // The tray window's load. False when this process has nothing left to do (it handed its word
-    // over, or closed the primary for "fechar").
+    // over, or closed the primary for "fechar"). It runs while the splash is up; the calculator it
+    // opens is built and loaded then, and shown by showLoadedCalculator() when the splash goes.
     bool load();
-    // Builds the calculator window ahead of need, while the splash is up, so that showing it later
-    // costs only its loading.
-    void prepareCalculator();
+    void showLoadedCalculator();
     // "Exibir Calculadora": opens the calculator, or brings it forward.
     void showCalculator();
     // "Sair" and every other road to the end: closes every window and ends the process.
@@ -49,6 +48,7 @@ public:
 
 private:
     void addTrayIcon();
+    void openCalculator();
     void receiveHandOver(const QString& text);
     void calculatorClosed();
     void act(int action);
@@ -58,6 +58,6 @@ private:
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_menu = nullptr;
     std::unique_ptr<frmCalcula> m_calculator;
-    std::unique_ptr<frmCalcula> m_prepared;
     bool m_unloading = false;
+    bool m_showWhenReady = false;
 };
