@@ -100,15 +100,6 @@ private slots:
         QCOMPARE(frame->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     }
 
-    void deleteTwiceClearsTheTape() {
-        type(QStringLiteral("5+3"));
-        QLineEdit* entry = child<QLineEdit>(QStringLiteral("txtEntrada"));
-        QTest::keyClick(entry, Qt::Key_Delete);
-        QTest::keyClick(entry, Qt::Key_Delete);
-        QCOMPARE(tapeText().count(QLatin1Char('\n')), 2);
-        QVERIFY(tapeText().endsWith(QStringLiteral(" =========================\n")));
-    }
-
     void enterAddsModeFromTheMenu() {
         m_window->action(QStringLiteral("mnuEnter"))->trigger();
         QCOMPARE(m_dialogs.shown.size(), 1);
