@@ -107,7 +107,6 @@ frmCalcula::frmCalcula(EngineEnvironment env, QWidget* parent)
     connect(e, &Engine::formatChosen, this, [this](int index) {
         if (m_settings && !m_loading) m_settings->write(QString::fromLatin1(conf::Section), QStringLiteral("Formato"),
                                                         QString::number(index));
-        emit formatChosen(index);
     });
     connect(e, &Engine::enterAddsChanged, this, [this](bool on) {
         if (m_settings && !m_loading) m_settings->writeBool(QString::fromLatin1(conf::Section), QStringLiteral("CalcEnter"), on);
@@ -521,7 +520,6 @@ void frmCalcula::setEnterAddsLook(bool on) {
     if (on) grid->addWidget(m_buttons.value(QStringLiteral("chkMenos")), 3, 3);
     m_actions.value(QStringLiteral("mnuEnter"))->setChecked(on);
     m_actions.value(QStringLiteral("mnuIgual"))->setChecked(!on);
-    emit enterAddsChosen(on);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -58,8 +58,6 @@ public:
     void TraduzirMenus(bool initial);
 
 signals:
-    void formatChosen(int index);
-    void enterAddsChosen(bool on);
     // The window was closed and has saved what it keeps; the tray window decides what follows.
     void closed();
     void firstActivation();
