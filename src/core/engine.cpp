@@ -516,27 +516,21 @@ void Engine::LimpaTudo() {
     emit stateChanged();
 }
 
-void Engine::memoryAdd() {
+void Engine::memoryAdd() { addToMemory(false); }
+
+void Engine::memorySubtract() { addToMemory(true); }
+
+// M+ and M-: an empty memory takes the display value (negated for M-); the result is kept as
+// plain decimal text.
+void Engine::addToMemory(bool subtract) {
     if (m_timeMode) return; // no memory for durations
-    const auto v = number(m_visor[0]);
+    auto v = number(m_visor[0]);
     if (!v) return;
+    if (subtract) v = v->negated();
     if (m_memory.isEmpty()) {
         m_memory = v->toString(m_env.separators.decimal);
     } else if (const auto m = number(m_memory)) {
         if (const auto r = m->add(*v)) m_memory = r->toString(m_env.separators.decimal);
-    }
-    m_entrySelected = true;
-    emit stateChanged();
-}
-
-void Engine::memorySubtract() {
-    if (m_timeMode) return; // no memory for durations
-    const auto v = number(m_visor[0]);
-    if (!v) return;
-    if (m_memory.isEmpty()) {
-        m_memory = v->negated().toString(m_env.separators.decimal);
-    } else if (const auto m = number(m_memory)) {
-        if (const auto r = m->subtract(*v)) m_memory = r->toString(m_env.separators.decimal);
     }
     m_entrySelected = true;
     emit stateChanged();

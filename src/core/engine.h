@@ -158,6 +158,7 @@ private:
     QString entryDisplayText() const;
 
     void dispatch(int c);
+    void addToMemory(bool subtract);
     void operatorKey(int code);
     void minusOnZeroDisplay();
     void percentKey();
