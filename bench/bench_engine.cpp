@@ -15,10 +15,7 @@ int main(int argc, char** argv) {
     MemoryClipboard clipboard;
     // The full-tape question is answered "yes", as an office would: the tape is cleared and kept.
     AnsweringDialogs dialogs(Dialogs::Answer::Yes);
-    EngineEnvironment env;
-    env.clipboard = &clipboard;
-    env.dialogs = &dialogs;
-    env.dataDir = dir.path() + QLatin1Char('/');
+    const EngineEnvironment env = benchEnvironment(clipboard, dialogs, dir.path());
     Engine engine(env);
     engine.chooseFormat(0);
 

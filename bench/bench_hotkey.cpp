@@ -56,10 +56,7 @@ int main(int argc, char** argv) {
     AnsweringDialogs dialogs(Dialogs::Answer::Ok);
     X11GlobalHotkeys hotkeys;
     X11KeyboardState keyboard;
-    EngineEnvironment env;
-    env.clipboard = &clipboard;
-    env.dialogs = &dialogs;
-    env.dataDir = dir.path() + QLatin1Char('/');
+    const EngineEnvironment env = benchEnvironment(clipboard, dialogs, dir.path());
     frmCalcula window(env);
     window.setServices({nullptr, &hotkeys, &keyboard});
     window.load(frmCalcula::Mode::Full, nullptr);

@@ -28,10 +28,7 @@ Figures measure(qsizetype tapeBytes) {
     QTemporaryDir dir;
     MemoryClipboard clipboard;
     AnsweringDialogs dialogs(Dialogs::Answer::No);
-    EngineEnvironment env;
-    env.clipboard = &clipboard;
-    env.dialogs = &dialogs;
-    env.dataDir = dir.path() + QLatin1Char('/');
+    const EngineEnvironment env = benchEnvironment(clipboard, dialogs, dir.path());
     frmCalcula window(env);
     const QString line = QStringLiteral("                  123,45 +\r\n");
     QString tape;

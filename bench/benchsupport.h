@@ -2,6 +2,7 @@
 // Stand-ins for the desktop in the benchmarks: a clipboard in memory and dialogs that answer at
 // once (Yes or No as the benchmark asks, so that a full tape is cleared or kept).
 
+#include "core/engine.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
 
@@ -18,3 +19,12 @@ struct AnsweringDialogs : Dialogs {
     QString input(const QString&, const QString&, const QString&) override { return {}; }
     Answer m_answer;
 };
+
+// The engine's surroundings in a benchmark: these stand-ins and a throw-away data folder.
+inline EngineEnvironment benchEnvironment(Clipboard& clipboard, Dialogs& dialogs, const QString& dataDir) {
+    EngineEnvironment env;
+    env.clipboard = &clipboard;
+    env.dialogs = &dialogs;
+    env.dataDir = dataDir + QLatin1Char('/');
+    return env;
+}

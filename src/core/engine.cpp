@@ -668,19 +668,24 @@ void Engine::undo() {
     emit undoRedoChanged();
 }
 
+// A number taken from the tape as it would be typed: a time "h:mm:ss" becomes its digits (time
+// mode is switched on for it), anything else stays as written.
+QString Engine::typedForm(const QString& text) {
+    QString value = text.trimmed();
+    if (!value.contains(QLatin1Char(':'))) return value;
+    if (!m_timeMode) setTimeMode(true);
+    const bool negative = value.startsWith(QLatin1Char('-'));
+    value.remove(QLatin1Char(':'));
+    value.remove(QLatin1Char('-'));
+    return negative ? QLatin1Char('-') + value : value;
+}
+
 void Engine::redo() {
     if (m_redoNumbers.isEmpty() || m_editMode) return;
     const QString field = m_redoNumbers.last();
     const QString op = m_redoOps.last();
     const QString label = m_insertText ? field.left(12) : QString();
-    QString value = (m_insertText ? field.right(11) : field.right(23)).trimmed();
-    if (value.contains(QLatin1Char(':'))) {
-        if (!m_timeMode) setTimeMode(true);
-        const bool negative = value.startsWith(QLatin1Char('-'));
-        value.remove(QLatin1Char(':'));
-        value.remove(QLatin1Char('-'));
-        if (negative) value.prepend(QLatin1Char('-'));
-    }
+    const QString value = typedForm(field.right(m_insertText ? 11 : 23));
     const qsizetype before = m_redoNumbers.size();
     setEntry(value, false);
     if (m_redoNumbers.size() == before) {
@@ -705,14 +710,7 @@ void Engine::redo() {
 
 void Engine::reenter(const QString& word, qsizetype lineStart) {
     if (m_editMode) return;
-    QString value = word.trimmed();
-    if (value.contains(QLatin1Char(':'))) {
-        if (!m_timeMode) setTimeMode(true);
-        const bool negative = value.startsWith(QLatin1Char('-'));
-        value.remove(QLatin1Char(':'));
-        value.remove(QLatin1Char('-'));
-        if (negative) value.prepend(QLatin1Char('-'));
-    }
+    const QString value = typedForm(word);
     const auto v = number(value);
     if (!v || v->isZero()) return;
     m_requestedLine = lineStart;

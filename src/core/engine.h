@@ -159,6 +159,7 @@ private:
 
     void dispatch(int c);
     void addToMemory(bool subtract);
+    QString typedForm(const QString& text);
     void operatorKey(int code);
     void minusOnZeroDisplay();
     void percentKey();
