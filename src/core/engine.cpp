@@ -118,8 +118,10 @@ void Engine::entryChanged() {
         m_entry = Zero;
         m_entrySelected = true;
     }
+    // The limit depends on the display the entry makes (insert text freezes a long one).
+    storeDisplay(entryDisplayText());
     updateMaxLength();
-    setDisplay(entryDisplayText());
+    emit stateChanged();
 }
 
 QString Engine::entryDisplayText() const {
@@ -159,13 +161,18 @@ QString Engine::entryDisplayText() const {
     return text.left(22);
 }
 
-void Engine::setDisplay(const QString& text) {
+void Engine::storeDisplay(const QString& text) {
     if (m_timeMode) {
-        m_visor[2] = text;
+        // A duration of any size computes whole; the time display shows what fits, as the other does.
+        m_visor[2] = text.left(22);
         m_visor[0] = QString::number(TimeText::toSeconds(text));
     } else {
         m_visor[0] = text;
     }
+}
+
+void Engine::setDisplay(const QString& text) {
+    storeDisplay(text);
     emit stateChanged();
 }
 
@@ -196,7 +203,7 @@ void Engine::entryBoxKey(QChar c) {
 // The key dispatcher
 
 void Engine::keyPress(int c) {
-    if (m_shuttingDown || m_editMode) return;
+    if (inactive()) return;
     dispatch(c);
     if (m_totalled) {
         m_totalled = false;
@@ -259,13 +266,20 @@ void Engine::press(const QString& objectName) {
 }
 
 void Engine::pressDigit(int digit) {
+    if (inactive()) return;
     if (digit < 0 || digit > 9) return;
     typeIntoEntry(QString::number(digit));
 }
 
-void Engine::pressSeparator() { entryBoxKey(m_env.separators.decimal); }
+void Engine::pressSeparator() {
+    if (inactive()) return;
+    entryBoxKey(m_env.separators.decimal);
+}
 
-void Engine::pressBack() { entryBoxKey(QChar(KeyBackspace)); }
+void Engine::pressBack() {
+    if (inactive()) return;
+    entryBoxKey(QChar(KeyBackspace));
+}
 
 void Engine::operatorKey(int code) {
     const QString op = code == KeyAdd ? QStringLiteral("+") : QString(QChar(code));
@@ -292,8 +306,10 @@ void Engine::operatorKey(int code) {
     if (displayIsZero()) return;
     const QChar symbol = TapeLine::symbolFor(op);
     if (entryIsZero()) {
-        // Nothing typed since the last operator: only the operator of that line changes.
-        if (isNumberLineMarker(m_tape.lastMarker())) editTape(4, QLatin1Char(' ') + symbol + TapeLine::CrLf);
+        // Nothing typed since the last operator: only the operator of the last line changes. After a
+        // total that line is the separator, whose end then carries the operator, so that the next
+        // "=" sees a calculation in progress and totals what follows.
+        if (m_tape.size() >= 4) editTape(4, QLatin1Char(' ') + symbol + TapeLine::CrLf);
     } else {
         editTape(0, TapeLine::number(shownDisplay(), symbol));
     }
@@ -471,6 +487,7 @@ void Engine::tapeChanged() {
 // Clear, sign, memory
 
 void Engine::pressClearEntry() {
+    if (inactive()) return;
     if (m_timeMode) {
         if (m_visor[2] != ZeroTime) {
             m_entry = Zero;
@@ -492,6 +509,7 @@ void Engine::pressClearEntry() {
 }
 
 void Engine::pressSign() {
+    if (inactive()) return;
     press(QStringLiteral("chkNeg"));
     if (m_entry.startsWith(QLatin1Char('-')))
         setEntry(m_entry.mid(1), false);
@@ -516,9 +534,15 @@ void Engine::LimpaTudo() {
     emit stateChanged();
 }
 
-void Engine::memoryAdd() { addToMemory(false); }
+void Engine::memoryAdd() {
+    if (inactive()) return;
+    addToMemory(false);
+}
 
-void Engine::memorySubtract() { addToMemory(true); }
+void Engine::memorySubtract() {
+    if (inactive()) return;
+    addToMemory(true);
+}
 
 // M+ and M-: an empty memory takes the display value (negated for M-); the result is kept as
 // plain decimal text.
@@ -544,14 +568,16 @@ bool Engine::pasteEntry(const QString& text) {
 }
 
 void Engine::memoryClear() {
+    if (inactive()) return;
     m_memory.clear();
     emit stateChanged();
 }
 
 void Engine::memoryRecall() {
+    if (inactive()) return;
     if (m_timeMode) return; // no memory for durations
-    if (m_memory.isEmpty()) return;
-    setEntry(m_memory, false);
+    // An empty memory recalls an empty entry, which the entry box turns into zero.
+    setEntry(m_memory, m_memory.isEmpty());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -650,7 +676,10 @@ void Engine::dropRedo() {
 void Engine::undo() {
     if (m_undoTotals.isEmpty() || m_editMode) return;
     // Only a number line can be taken back; a total block stays as printed.
-    if (m_tape.size() < 28 || !isNumberLineMarker(m_tape.lastMarker())) return;
+    // (An operator typed after a total sits on the separator line, which is no number either.)
+    if (m_tape.size() < 28 || !isNumberLineMarker(m_tape.lastMarker()) ||
+        m_tape.tail(28).startsWith(QLatin1String(" ==")))
+        return;
     m_undoBusy = true;
     m_redoNumbers.append(m_tape.tail(28).left(24));
     m_redoOps.append(m_pending);
@@ -776,6 +805,7 @@ void Engine::writeBackup() {
 }
 
 void Engine::clearTape() {
+    if (inactive()) return;
     if (m_backup && m_tape.size() >= 29) writeBackup();
     m_tape.setText(dateHeader() + TapeLine::CrLf + TapeLine::separator());
     tapeChanged();
@@ -812,6 +842,7 @@ void Engine::find() {
 }
 
 void Engine::group() {
+    if (inactive()) return;
     if (m_env.keySound) m_env.keySound();
     const QString& tape = m_tape.text();
     const QString initial = message(154) + TapeLine::CrLf;
@@ -871,6 +902,6 @@ void Engine::restore(const QString& tape, const QString& total, const QString& p
     updateMaxLength();
     m_visor[0] = display;
     m_visor[1] = counter;
-    if (m_timeMode) m_visor[2] = TimeText::convert(display, m_env.separators.decimal);
+    if (m_timeMode) m_visor[2] = TimeText::convert(display, m_env.separators.decimal).left(22);
     emit stateChanged();
 }

@@ -90,6 +90,8 @@ public:
     bool enterEditMode();
     void leaveEditMode(const QString& editedText);
     bool editMode() const { return m_editMode; }
+    // While the tape is being edited or the program ends, keys and buttons do nothing.
+    bool inactive() const { return m_shuttingDown || m_editMode; }
 
     // Paste into the display: a numeric text becomes the entry, selected; false for any other text.
     bool pasteEntry(const QString& text);
@@ -154,6 +156,7 @@ private:
     void typeIntoEntry(const QString& text);
     void setEntry(const QString& text, bool selected);
     void entryChanged();
+    void storeDisplay(const QString& text);
     void setDisplay(const QString& text);
     QString entryDisplayText() const;
 

@@ -2,6 +2,8 @@
 
 #include "core/decimal.h"
 
+#include <limits>
+
 namespace TimeText {
 
 std::int64_t toSeconds(const QString& timeText) {
@@ -13,7 +15,11 @@ std::int64_t toSeconds(const QString& timeText) {
     const std::int64_t hours = t.left(colon).toLongLong();
     const std::int64_t minutes = t.mid(colon + 1, 2).toLongLong();
     const std::int64_t seconds = t.right(2).toLongLong();
-    const std::int64_t total = hours * 3600 + minutes * 60 + seconds;
+    // Hours come from any text the tape or a file held: a count beyond the 64-bit range saturates.
+    std::int64_t total = 0;
+    if (__builtin_mul_overflow(hours, std::int64_t(3600), &total) ||
+        __builtin_add_overflow(total, minutes * 60 + seconds, &total))
+        total = std::numeric_limits<std::int64_t>::max();
     return negative ? -total : total;
 }
 

@@ -117,6 +117,26 @@ private slots:
                "    999.999.999,00000000 =",
                " 002                      ",
                "  999.999.998.999.000.00 E", Sep}) << "999.999.998.999.000.00" << "999.999.998.999.000.000.001,00000000";
+        QTest::newRow("an operator after a total carries the next number")
+            << 2 << false << "5+3=+2=" << tape({
+               "                       5 +",
+               "                       3 =",
+               " 002                      ",
+               "                       8 T",
+               " ======================= +",
+               "                       2 =",
+               " 001                      ",
+               "                       2 T", Sep}) << "2" << "2";
+        QTest::newRow("an operator after an overflowed total carries the next number")
+            << 10 << false << "999999999999*999999999=-2=" << tape({
+               "  999.999.999.999,000000 ×",
+               "    999.999.999,00000000 =",
+               " 002                      ",
+               "  999.999.998.999.000.00 E",
+               " ======================= -",
+               "              2,00000000 =",
+               " 001                      ",
+               "             -2,00000000 T", Sep}) << "-2,00000000" << "-2,00000000";
     }
 
     void calculations() {
@@ -160,6 +180,7 @@ private slots:
         QTest::newRow("minus on zero in floating format") << 0 << "-" << "-0,00" << "-0";
         QTest::newRow("minus on zero in traditional format") << 2 << "-" << "-0" << "-0";
         QTest::newRow("letters are not numbers") << 2 << "1x2" << "12" << "12";
+        QTest::newRow("recalling an empty memory empties the entry") << 2 << "12{mr}" << "0" << "0";
     }
 
     void typingShowsTheDisplay() {

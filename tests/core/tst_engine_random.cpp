@@ -40,8 +40,12 @@ private slots:
         Engine engine(env);
 
         static const QString keys = QStringLiteral("0123456789012345678901234567890123456789+-*/=%,.;ujkm\r\bxA ");
-        QRandomGenerator rng(20261205);
-        const int total = 100000;
+        // A longer or another run: TABULORA_RANDOM_SEED and TABULORA_RANDOM_KEYS.
+        bool ok = false;
+        const quint32 seed = qEnvironmentVariable("TABULORA_RANDOM_SEED").toUInt(&ok);
+        QRandomGenerator rng(ok ? seed : 20261205);
+        const int requested = qEnvironmentVariableIntValue("TABULORA_RANDOM_KEYS", &ok);
+        const int total = ok && requested > 0 ? requested : 100000;
         for (int i = 0; i < total; ++i) {
             const quint32 r = rng.bounded(1000);
             if (r < 900) {

@@ -52,6 +52,11 @@ private slots:
             << "5+3={undo}" << tape({"                       5 +", "                       3 =",
                                      " 002                      ", "                       8 T", Sep})
             << "0" << "000" << true << false;
+        QTest::newRow("an operator after a total is no line to take back")
+            << "5+3=+{undo}" << tape({"                       5 +", "                       3 =",
+                                      " 002                      ", "                       8 T",
+                                      " ======================= +"})
+            << "0" << "000" << true << false;
         QTest::newRow("a second equals clears the history")
             << "5+3=={undo}" << tape({"                       5 +", "                       3 =",
                                       " 002                      ", "                       8 T", Sep, Sep})
@@ -98,6 +103,8 @@ private slots:
             << "10+agua20=" << tape({" AGUA                 10 +", "                      20 =", " _________________________", "", " 002                      ", "                      30 T", Sep});
         QTest::newRow("letters are no keypad while labelling")
             << "10+jk" << tape({" JK                   10 +"});
+        QTest::newRow("a display over 9 characters stops the number growing")
+            << "123456789+" << tape({"              12.345.678 +"});
     }
 
     void labels() {

@@ -122,6 +122,13 @@ private slots:
         QCOMPARE(rig.engine->tape().text().count(QStringLiteral("\r\n")), 2);
     }
 
+    void aHugeDurationIsCutToTheDisplay() {
+        Rig rig;
+        rig.type(QStringLiteral("1-999999999999*9000000="));
+        QVERIFY2(rig.engine->timeDisplay().size() == 22, qPrintable(rig.engine->timeDisplay()));
+        QVERIFY(rig.engine->tape().text().endsWith(QStringLiteral(" E\r\n") + Sep + QStringLiteral("\r\n")));
+    }
+
     void choosingAFormatLeavesTimeMode() {
         Rig rig;
         rig.type(QStringLiteral("130+"));
