@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
 
     SettingsStore settings;
     setCurrentLanguage(chooseLanguage(settings.read(conf::Idioma), systemLangId()));
+    applyQtTranslations(currentLanguage());
 
     QtClipboard clipboard;
     QtDialogs dialogs;

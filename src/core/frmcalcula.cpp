@@ -11,7 +11,9 @@
 #include "platform/keyboardstate.h"
 #include "shell/autostart.h"
 #include "shell/confkeys.h"
+#include "shell/frmmanual.h"
 #include "shell/helptips.h"
+#include "shell/language.h"
 #include "shell/menucaptions.h"
 #include "shell/messagecatalog.h"
 #include "shell/program.h"
@@ -35,6 +37,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QApplication>
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
@@ -68,8 +72,7 @@ frmCalcula::frmCalcula(EngineEnvironment env, QWidget* parent)
     leftLayout->setContentsMargins(0, 0, 0, 0);
     buildDisplay(left);
     buildKeypad(left);
-    leftLayout->addStretch();
-    columns->addWidget(left);
+    columns->addWidget(left, 1);
 
     m_tape = new QPlainTextEdit(central);
     m_tape->setObjectName(QStringLiteral("txtFita"));
@@ -78,16 +81,21 @@ frmCalcula::frmCalcula(EngineEnvironment env, QWidget* parent)
     m_tape->setUndoRedoEnabled(false);
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_tape->setFont(mono);
-    m_tape->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(QString(28, QLatin1Char('0'))) +
-                            m_tape->verticalScrollBar()->sizeHint().width() + 8);
+    // The roll is exactly as wide as its lines and its scroll bar; a wider window widens the keypad.
+    m_tape->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const int margins = int(2 * m_tape->document()->documentMargin()) + 2 * m_tape->frameWidth();
+    m_tape->setFixedWidth(QFontMetrics(mono).horizontalAdvance(QString(TapeLine::Width + 1, QLatin1Char('0'))) +
+                          m_tape->verticalScrollBar()->sizeHint().width() + margins);
     setTextColour(m_tape, Blue);
     m_tape->viewport()->installEventFilter(this);
     m_tape->installEventFilter(this);
-    columns->addWidget(m_tape, 1);
+    columns->addWidget(m_tape);
     setCentralWidget(central);
 
     buildMenus();
     setEnterAddsLook(false);
+    // As narrow as the keypad allows: the tape beside it is what the window is for.
+    resize(minimumSizeHint().width(), height());
     m_actions.value(QStringLiteral("mnuGrande"))->setChecked(true);
 
     m_releaseTimer = new QTimer(this);
@@ -132,6 +140,20 @@ frmCalcula::frmCalcula(EngineEnvironment env, QWidget* parent)
     onTapeReset(e->tape().text());
     refresh();
     focusEntry();
+
+    // Editing ends when another control of the calculator takes the focus; a menu, a pop-up or
+    // another window taking it for a while does not end it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (old == m_tape && now && now->window() == this && m_engine->editMode()) leaveEditMode();
+    });
+    // Find goes on from wherever the user put the caret in the tape.
+    connect(m_tape, &QPlainTextEdit::cursorPositionChanged, this,
+            [this] { m_engine->setTapeCaret(toTapePosition(m_tape->textCursor().selectionStart())); });
+    // Esc closes the calculator whatever control has the focus, as long as no pop-up or dialog is up
+    // (those take their own Esc first).
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 frmCalcula::~frmCalcula() = default;
@@ -143,22 +165,21 @@ void frmCalcula::buildDisplay(QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    QFont big = font();
-    big.setPointSize(big.pointSize() + 8);
-    big.setBold(true);
+    // Texts never size their labels: the keypad decides the width, and a number that does not fit
+    // is drawn smaller (fitText), so nothing moves while typing.
     for (int i = 0; i < 3; ++i) {
         m_visor[i] = new QLabel(box);
         m_visor[i]->setObjectName(QStringLiteral("lblVisor(%1)").arg(i));
         m_visor[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_visor[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         setTextColour(m_visor[i], Blue);
     }
-    m_visor[0]->setFont(big);
-    m_visor[2]->setFont(big);
-    m_visor[0]->setMinimumWidth(QFontMetrics(big).horizontalAdvance(QString(16, QLatin1Char('0'))));
     m_visor[2]->hide();
+    m_visor[1]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_total = new QLabel(box);
     m_total->setObjectName(QStringLiteral("lblTotal"));
     m_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_total->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     m_entry = new QLineEdit(box);
     m_entry->setObjectName(QStringLiteral("txtEntrada"));
     // The entry is where the keys arrive; what it holds is shown, formatted, on the display.
@@ -170,7 +191,9 @@ void frmCalcula::buildDisplay(QWidget* parent) {
     grid->addWidget(m_visor[2], 0, 0, 1, 2);
     grid->addWidget(m_visor[1], 1, 0);
     grid->addWidget(m_total, 1, 1);
-    grid->addWidget(m_entry, 2, 0);
+    grid->addWidget(m_entry, 2, 0, 1, 2, Qt::AlignLeft);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     parent->layout()->addWidget(box);
 }
 
@@ -180,9 +203,15 @@ QAbstractButton* frmCalcula::addButton(const QString& name, const QString& capti
     b->setObjectName(name);
     b->setText(caption);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setMinimumSize(40, 32);
+    b->setMinimumSize(52, 30);
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    static_cast<QGridLayout*>(m_keypad->layout())->addWidget(b, row, column, rowSpan, columnSpan);
+    if (row < 0) {
+        // The rows of the other keys decide the column's height; the operators share it by stretch.
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+        b->setMinimumHeight(22);
+        m_operatorColumn->addWidget(b, 1);
+    } else
+        static_cast<QGridLayout*>(m_keypad->layout())->addWidget(b, row, column, rowSpan, columnSpan);
     m_buttons.insert(name, b);
     connect(b, &QToolButton::clicked, this, [this, name] { pressButton(name); });
     return b;
@@ -191,6 +220,7 @@ QAbstractButton* frmCalcula::addButton(const QString& name, const QString& capti
 // What a keypad button does, whether it was clicked or reached through its system-wide hotkey.
 void frmCalcula::pressButton(const QString& name) {
     Engine& e = *m_engine;
+    if (e.inactive()) return; // the tape is being edited: the keypad waits
     if (name.startsWith(QLatin1String("chkNum("))) e.pressDigit(name.mid(7, 1).toInt());
     else if (name == QLatin1String("chkVirgula")) e.pressSeparator();
     else if (name == QLatin1String("chkBack")) e.pressBack();
@@ -212,6 +242,9 @@ void frmCalcula::pressButton(const QString& name) {
 void frmCalcula::buildKeypad(QWidget* parent) {
     m_keypad = new QGroupBox(parent);
     m_keypad->setObjectName(QStringLiteral("fraTeclado"));
+    // The memory is the frame's caption; an empty one still takes its line, so the keys stay put.
+    m_keypad->setTitle(QStringLiteral(" "));
+    setTextColour(m_keypad, Blue);
     auto* grid = new QGridLayout(m_keypad);
     grid->setSpacing(3);
     addButton(QStringLiteral("MC"), QStringLiteral("MC"), 0, 0);
@@ -221,16 +254,21 @@ void frmCalcula::buildKeypad(QWidget* parent) {
     addButton(QStringLiteral("chkCE"), QStringLiteral("CE"), 1, 0);
     addButton(QStringLiteral("chkBack"), QStringLiteral("←"), 1, 1);
     addButton(QStringLiteral("chkPercent"), QStringLiteral("%"), 1, 2);
-    addButton(QStringLiteral("chkDividir"), QStringLiteral("÷"), 1, 3);
     const int digitRows[10][2] = {{5, 0}, {4, 0}, {4, 1}, {4, 2}, {3, 0}, {3, 1}, {3, 2}, {2, 0}, {2, 1}, {2, 2}};
     for (int d = 9; d >= 0; --d)
         addButton(QStringLiteral("chkNum(%1)").arg(d), QString::number(d), digitRows[d][0], digitRows[d][1]);
-    addButton(QStringLiteral("chkVezes"), QStringLiteral("×"), 2, 3);
-    addButton(QStringLiteral("chkMenos"), QStringLiteral("-"), 3, 3);
-    QAbstractButton* plus = addButton(QStringLiteral("chkMais"), QStringLiteral("+"), 4, 3);
     addButton(QStringLiteral("chkVirgula"), QString(m_engine->separators().decimal), 5, 1);
     addButton(QStringLiteral("chkNeg"), QStringLiteral("+/-"), 5, 2);
-    QAbstractButton* equals = addButton(QStringLiteral("chkIgual"), QStringLiteral("="), 5, 3);
+    // The operator column has a layout of its own, so that "+" can grow in Enter-adds mode while the
+    // other operators shrink a little and all of them stay in sight.
+    m_operatorColumn = new QVBoxLayout;
+    m_operatorColumn->setSpacing(grid->spacing());
+    grid->addLayout(m_operatorColumn, 1, 3, 5, 1);
+    addButton(QStringLiteral("chkDividir"), QStringLiteral("÷"), -1, 3);
+    addButton(QStringLiteral("chkVezes"), QStringLiteral("×"), -1, 3);
+    addButton(QStringLiteral("chkMenos"), QStringLiteral("-"), -1, 3);
+    QAbstractButton* plus = addButton(QStringLiteral("chkMais"), QStringLiteral("+"), -1, 3);
+    QAbstractButton* equals = addButton(QStringLiteral("chkIgual"), QStringLiteral("="), -1, 3);
     for (QAbstractButton* b : {plus, equals}) {
         b->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(b, &QWidget::customContextMenuRequested, this, [this, b](const QPoint& pos) {
@@ -416,9 +454,15 @@ void frmCalcula::buildMenus() {
 void frmCalcula::refresh() {
     const Engine& e = *m_engine;
     if (isMinimized()) updateTitle();
-    m_visor[0]->setText(e.display());
+    if (m_visor[0]->text() != e.display()) {
+        m_visor[0]->setText(e.display());
+        fitText(m_visor[0]);
+    }
     m_visor[1]->setText(e.counter());
-    m_visor[2]->setText(e.timeDisplay());
+    if (m_visor[2]->text() != e.timeDisplay()) {
+        m_visor[2]->setText(e.timeDisplay());
+        fitText(m_visor[2]);
+    }
     m_total->setText(e.total());
     if (m_entry->text() != e.entry()) m_entry->setText(e.entry());
     if (e.entrySelected())
@@ -435,8 +479,9 @@ void frmCalcula::refresh() {
         m_timeDisplayNegative = timeNegative;
         setTextColour(m_visor[2], timeNegative ? Red : Blue);
     }
-    if (m_keypad->title() != e.memory()) {
-        m_keypad->setTitle(e.memory());
+    const QString memoryCaption = e.memory().isEmpty() ? QStringLiteral(" ") : e.memory();
+    if (m_keypad->title() != memoryCaption) {
+        m_keypad->setTitle(memoryCaption);
         const bool memNegative = e.memory().contains(QLatin1Char('-'));
         if (memNegative != m_memoryNegative) {
             m_memoryNegative = memNegative;
@@ -480,6 +525,12 @@ int frmCalcula::toWidgetPosition(qsizetype tapePosition) const {
     return m_tapeWidgetLength - int(tail.size() - tail.count(QLatin1Char('\r')));
 }
 
+// The widget keeps LF alone: every line before a position carries one CR more in the tape.
+qsizetype frmCalcula::toTapePosition(int widgetPosition) const {
+    const QTextBlock block = m_tape->document()->findBlock(widgetPosition);
+    return block.isValid() ? widgetPosition + block.blockNumber() : widgetPosition;
+}
+
 void frmCalcula::selectTape(qsizetype start, qsizetype length) {
     QTextCursor c(m_tape->document());
     const int from = toWidgetPosition(start);
@@ -513,11 +564,7 @@ void frmCalcula::setEnterAddsLook(bool on) {
     plus->setToolTip(on ? QStringLiteral(" Enter ") : QStringLiteral(" + "));
     equals->setToolTip(on ? QStringLiteral(" NumLock ") : QStringLiteral(" Enter "));
     plus->setText(on ? QStringLiteral("EN\nTER") : QStringLiteral("+"));
-    auto* grid = static_cast<QGridLayout*>(m_keypad->layout());
-    grid->removeWidget(plus);
-    grid->addWidget(plus, on ? 3 : 4, 3, on ? 2 : 1, 1);
-    m_buttons.value(QStringLiteral("chkMenos"))->setVisible(!on);
-    if (on) grid->addWidget(m_buttons.value(QStringLiteral("chkMenos")), 3, 3);
+    m_operatorColumn->setStretchFactor(plus, on ? 2 : 1);
     m_actions.value(QStringLiteral("mnuEnter"))->setChecked(on);
     m_actions.value(QStringLiteral("mnuIgual"))->setChecked(!on);
 }
@@ -587,9 +634,7 @@ bool frmCalcula::eventFilter(QObject* watched, QEvent* event) {
         reenterAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         return true;
     } else if (watched == m_tape && m_engine->editMode()) {
-        if (event->type() == QEvent::FocusOut) {
-            leaveEditMode();
-        } else if (event->type() == QEvent::KeyPress) {
+        if (event->type() == QEvent::KeyPress) {
             auto* k = static_cast<QKeyEvent*>(event);
             if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
                 // A new line keeps the tape's columns: the current one is filled to full width.
@@ -613,18 +658,18 @@ bool frmCalcula::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmCalcula::reenterAt(const QPoint& pos) {
-    QTextCursor c = m_tape->cursorForPosition(pos);
-    c.select(QTextCursor::WordUnderCursor);
-    // Words of the tape are numbers with their separators (and times with colons): widen the
-    // selection over them, since the editor splits words at punctuation.
+    const QTextCursor c = m_tape->cursorForPosition(pos);
+    // A word of the tape runs between blanks: "1.234,56", "-01:30:00", but also "05/12/2026" of a
+    // date header, which is no number and so is not entered.
     const QString line = c.block().text();
-    int start = c.positionInBlock(), end = start;
-    start = c.selectionStart() - c.block().position();
-    end = c.selectionEnd() - c.block().position();
-    auto part = [](QChar ch) { return ch.isDigit() || ch == QLatin1Char('.') || ch == QLatin1Char(',') ||
-                                      ch == QLatin1Char(':') || ch == QLatin1Char('-'); };
-    while (start > 0 && part(line.at(start - 1))) --start;
-    while (end < line.size() && part(line.at(end))) ++end;
+    auto inWord = [&line](int i) { return i >= 0 && i < line.size() && !line.at(i).isSpace(); };
+    // The caret lands between two characters: the word is on either side of it.
+    int start = c.positionInBlock();
+    if (!inWord(start)) --start;
+    if (!inWord(start)) return;
+    int end = start;
+    while (inWord(start - 1)) --start;
+    while (inWord(end)) ++end;
     const QString word = line.mid(start, end - start);
     // Where the clicked line begins in the tape: lines before it each carry one CR more.
     const int blockNumber = c.block().blockNumber();
@@ -660,8 +705,9 @@ void frmCalcula::load(Mode mode, SettingsStore* settings) {
     };
 
     // Each step stands on its own: a value that cannot be read leaves its control as designed.
-    const int format = settings ? settings->read(conf::Formato).toInt() : 2;
-    e.chooseFormat(DisplayFormat::isValidIndex(format) ? format : 2);
+    bool isNumber = false;
+    const int format = settings ? settings->read(conf::Formato).toInt(&isNumber) : 2;
+    e.chooseFormat(isNumber && DisplayFormat::isValidIndex(format) ? format : DisplayFormat::Traditional);
     if (auto on = flag(conf::CalcEnter)) e.setEnterAdds(*on);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
@@ -682,6 +728,9 @@ void frmCalcula::load(Mode mode, SettingsStore* settings) {
              area.top() + twipsToPixels(clampTop(whole(top), h, screenH, compact)));
     }
     if (auxiliary) {
+        // Beside the first calculator, whose frame came with the start; never right over it.
+        const QRect first = frameFromText(qEnvironmentVariable("TABULORA_BESIDE"));
+        if (first.isValid()) move(besideFrame(first, frameGeometry().size(), area));
         updateTitle();
         for (const char* name : {"mnu1", "mnuConfig", "mnu9"}) m_actions.value(QLatin1String(name))->setEnabled(false);
     } else {
@@ -757,8 +806,38 @@ void frmCalcula::closeEvent(QCloseEvent* event) {
     saveState();
     saveSettings();
     if (m_services.hotkeys) m_services.hotkeys->unregisterAll();
+    m_closedOn = m_engine->environment().now().date();
     QMainWindow::closeEvent(event);
     emit closed();
+}
+
+void frmCalcula::keepTitleBarReachable() {
+    QList<QRect> screens;
+    for (const QScreen* s : QGuiApplication::screens()) screens.append(s->availableGeometry());
+    const QRect frame = frameGeometry();
+    const int titleHeight = qMax(8, geometry().top() - frame.top());
+    const QPoint reachable = reachablePosition(frame, titleHeight, screens);
+    if (reachable != frame.topLeft()) move(reachable);
+}
+
+// Shown again from the tray: the hotkeys released at close come back, and a tape kept overnight
+// starts the new day as a start of the program would.
+void frmCalcula::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The frame is known once the window manager has taken the window.
+    QTimer::singleShot(0, this, &frmCalcula::keepTitleBarReachable);
+    if (!m_closedOn.isValid()) return;
+    const EngineEnvironment& env = m_engine->environment();
+    if (m_closedOn != env.now().date())
+        TapeStateFile::load(*m_engine, stateFilePath(), TapeStateFile::dateText(env.now().date(), env.datePattern));
+    m_closedOn = QDate();
+    if (m_actions.value(QStringLiteral("mnuHotKey"))->isChecked()) registerHotkeys();
+}
+
+void frmCalcula::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    fitText(m_visor[0]);
+    fitText(m_visor[2]);
 }
 
 void frmCalcula::changeEvent(QEvent* event) {
@@ -797,6 +876,7 @@ void frmCalcula::onFirstActivation() {
 void frmCalcula::chooseLanguage(int language) {
     if (language < 1 || language > 4) return;
     setCurrentLanguage(language);
+    applyQtTranslations(language);
     m_actions.value(languageMenuName(language))->setChecked(true);
     TraduzirMenus(false);
     emit languageChanged(language);
@@ -821,7 +901,8 @@ void frmCalcula::openAnotherCalculator() {
     const EngineEnvironment& env = m_engine->environment();
     if (!env.desktop) return;
     env.desktop->startProgram(QCoreApplication::applicationFilePath(),
-                              {m_engine->timeMode() ? QStringLiteral("outratempo") : QStringLiteral("outra")});
+                              {m_engine->timeMode() ? QStringLiteral("outratempo") : QStringLiteral("outra")},
+                              {QStringLiteral("TABULORA_BESIDE=") + frameToText(frameGeometry())});
     if (env.clipboard) env.clipboard->clear();
 }
 
@@ -902,9 +983,14 @@ void frmCalcula::setHotkeys(bool on) {
         }
         return;
     }
-    // A key another program holds is simply not available.
-    hotkeys->registerAll(KeyMap::calculatorHotkeys());
+    registerHotkeys();
     if (!m_loading && env.dialogs) env.dialogs->message(fMensagem(229), windowTitle(), Dialogs::Icon::Information);
+}
+
+void frmCalcula::registerHotkeys() {
+    // A key another program holds is simply not available.
+    if (m_services.hotkeys && m_services.hotkeys->isAvailable())
+        m_services.hotkeys->registerAll(KeyMap::calculatorHotkeys());
 }
 
 void frmCalcula::onHotkey(int id) {
@@ -969,11 +1055,14 @@ void frmCalcula::saveState() {
 }
 
 void frmCalcula::setLargeFont(bool on) {
-    QFont f = font();
-    f.setPointSize(f.pointSize() + (on ? 8 : 3));
-    f.setBold(true);
-    m_visor[0]->setFont(f);
-    m_visor[2]->setFont(f);
+    m_displayFont = font();
+    m_displayFont.setPointSize(m_displayFont.pointSize() + (on ? 8 : 3));
+    m_displayFont.setBold(true);
+    const int height = QFontMetrics(m_displayFont).height() + 4;
+    for (QLabel* visor : {m_visor[0], m_visor[2]}) {
+        visor->setFixedHeight(height);
+        fitText(visor);
+    }
     QAction* a = m_actions.value(QStringLiteral("mnuGrande"));
     if (a->isChecked() != on) {
         const QSignalBlocker block(a);
@@ -981,6 +1070,15 @@ void frmCalcula::setLargeFont(bool on) {
     }
     if (m_settings && isVisible() && !m_loading) m_settings->writeBool(QString::fromLatin1(conf::Section),
                                                                        QStringLiteral("Letrona"), on);
+}
+
+// A display text wider than its label is drawn in a smaller font instead of widening the window.
+void frmCalcula::fitText(QLabel* visor) {
+    QFont f = m_displayFont;
+    const int room = visor->contentsRect().width();
+    while (room > 0 && f.pointSize() > 6 && QFontMetrics(f).horizontalAdvance(visor->text()) > room)
+        f.setPointSize(f.pointSize() - 1);
+    if (visor->font() != f) visor->setFont(f);
 }
 
 void frmCalcula::toggleStartWithSession() {
@@ -1000,10 +1098,14 @@ void frmCalcula::setAlwaysOnTop(bool on) {
 
 void frmCalcula::showHelp() {
     const EngineEnvironment& env = m_engine->environment();
-    if (env.dialogs && env.desktop) showHelpTips(*env.dialogs, *env.desktop, env.dataDir, currentLanguage(), windowTitle());
+    if (!env.dialogs || !env.desktop || !askForManual(*env.dialogs, currentLanguage(), windowTitle())) return;
+    if (!m_manual) m_manual = new frmManual(*env.dialogs, *env.desktop, env.dataDir, currentLanguage(), this);
+    m_manual->show();
+    m_manual->raise();
+    m_manual->activateWindow();
 }
 
 void frmCalcula::showAbout() {
     const EngineEnvironment& env = m_engine->environment();
-    if (env.dialogs) env.dialogs->message(aboutText(), aboutTitle(), Dialogs::Icon::Information);
+    if (env.dialogs) env.dialogs->message(aboutText(currentLanguage()), aboutTitle(), Dialogs::Icon::Information);
 }

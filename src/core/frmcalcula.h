@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class QAction;
@@ -19,6 +20,7 @@ class QMenu;
 class QPlainTextEdit;
 class QAbstractButton;
 class QTimer;
+class QVBoxLayout;
 class GlobalHotkeys;
 class KeyboardState;
 class Printer;
@@ -67,6 +69,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildDisplay(QWidget* parent);
@@ -81,6 +85,7 @@ private:
     void onTapeReset(const QString& text);
     void selectTape(qsizetype start, qsizetype length);
     int toWidgetPosition(qsizetype tapePosition) const;
+    qsizetype toTapePosition(int widgetPosition) const;
     void showPressed(const QString& objectName);
     void releaseButtons();
     void focusEntry();
@@ -94,6 +99,7 @@ private:
     void copyDisplay();
     void pasteIntoDisplay();
     void setLargeFont(bool on);
+    void fitText(QLabel* visor);
     void toggleStartWithSession();
     void setAlwaysOnTop(bool on);
     void showHelp();
@@ -103,6 +109,8 @@ private:
     void printOnRoll();
     void pressButton(const QString& name);
     void setHotkeys(bool on);
+    void registerHotkeys();
+    void keepTitleBarReachable();
     void onHotkey(int id);
     void takeSelection();
     void updateTitle();
@@ -113,11 +121,13 @@ private:
     QLabel* m_total = nullptr;
     QLineEdit* m_entry = nullptr;
     QGroupBox* m_keypad = nullptr;
+    QVBoxLayout* m_operatorColumn = nullptr;
     QPlainTextEdit* m_tape = nullptr;
     QHash<QString, QAbstractButton*> m_buttons;
     QHash<QString, QAction*> m_actions;
     QList<QAbstractButton*> m_pressed;
     QTimer* m_releaseTimer = nullptr;
+    QFont m_displayFont;
     bool m_displayNegative = false;
     bool m_timeDisplayNegative = false;
     bool m_memoryNegative = false;
@@ -127,5 +137,7 @@ private:
     Mode m_mode = Mode::Full;
     bool m_loading = false;
     bool m_activated = false;
+    QPointer<QWidget> m_manual;
+    QDate m_closedOn; // set while the window is closed to the tray
     bool m_hotkeysUnavailableSaid = false;
 };

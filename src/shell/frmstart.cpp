@@ -1,5 +1,7 @@
 #include "shell/frmstart.h"
 
+#include "shell/messagecatalog.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -41,5 +43,5 @@ void frmStart::paintEvent(QPaintEvent*) {
     f.setBold(false);
     p.setFont(f);
     p.drawText(rect().adjusted(0, 0, 0, -12), Qt::AlignHCenter | Qt::AlignBottom,
-               QStringLiteral("calculadora com fita"));
+               MessageCatalog::message(254, currentLanguage()));
 }

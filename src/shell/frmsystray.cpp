@@ -100,10 +100,7 @@ void frmSysTray::addTrayIcon() {
     auto* quit = m_menu->addAction(QString());
     quit->setObjectName(QStringLiteral("mnuSair"));
     connect(quit, &QAction::triggered, this, &frmSysTray::unload);
-    for (const MenuCaption& c : trayMenuCaptions(currentLanguage()))
-        if (QAction* a = m_menu->findChild<QAction*>(c.objectName); a && c.caption) a->setText(*c.caption);
-    if (show->text().isEmpty()) show->setText(fMensagem(81, QStringLiteral("   Ctrl+Shift+C")));
-    if (quit->text().isEmpty()) quit->setText(fMensagem(87));
+    translateMenu();
 
     m_tray = new QSystemTrayIcon(trayPicture(), this);
     m_tray->setToolTip(QStringLiteral("Tabulora"));
@@ -114,6 +111,12 @@ void frmSysTray::addTrayIcon() {
     // Without a tray on the desktop the icon stays hidden; the calculator is reached by starting
     // the program again, which hands over to this process.
     if (QSystemTrayIcon::isSystemTrayAvailable()) m_tray->show();
+}
+
+void frmSysTray::translateMenu() {
+    if (!m_menu) return;
+    for (const MenuCaption& c : trayMenuCaptions(currentLanguage()))
+        if (QAction* a = m_menu->findChild<QAction*>(c.objectName); a && c.caption) a->setText(*c.caption);
 }
 
 EngineEnvironment frmSysTray::engineEnvironment() const {
@@ -153,6 +156,7 @@ void frmSysTray::openCalculator() {
         m_calculator->setServices(m_services.window);
         m_calculator->load(mode, m_services.settings);
         connect(m_calculator.get(), &frmCalcula::closed, this, &frmSysTray::calculatorClosed);
+        connect(m_calculator.get(), &frmCalcula::languageChanged, this, &frmSysTray::translateMenu);
         connect(m_calculator.get(), &frmCalcula::firstActivation, this, [this] {
             act(int(Startup::actionForWord(program().LinhaComando)));
             program().LinhaComando.clear();
@@ -180,7 +184,11 @@ void frmSysTray::act(int action) {
 
 void frmSysTray::calculatorClosed() {
     if (!m_calculator || m_unloading) return;
-    if (m_calculator->mode() != frmCalcula::Mode::Full || !m_calculator->staysInTray() || program().Encerrando)
+    // Without a tray on the desktop nothing would be left to bring the calculator back: it ends
+    // as if staying in the tray were off.
+    const bool trayShown = m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+    if (m_calculator->mode() != frmCalcula::Mode::Full || !m_calculator->staysInTray() || !trayShown ||
+        program().Encerrando)
         unload();
 }
 

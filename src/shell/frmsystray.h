@@ -48,6 +48,7 @@ public:
 
 private:
     void addTrayIcon();
+    void translateMenu();
     void openCalculator();
     void receiveHandOver(const QString& text);
     void calculatorClosed();

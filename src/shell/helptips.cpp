@@ -171,33 +171,32 @@ QString installManual(const QString& dataDir) {
     return out.commit() ? path : QString();
 }
 
-void showHelpTips(Dialogs& dialogs, Desktop& desktop, const QString& dataDir, int language,
-                  const QString& windowTitle) {
+bool askForManual(Dialogs& dialogs, int language, const QString& windowTitle) {
     const QString pagesTitle = helpPagesTitle(language);
     for (const QString& page : helpPages(language)) {
         if (dialogs.message(page, pagesTitle, Dialogs::Icon::Information, Dialogs::Buttons::YesNo) ==
             Dialogs::Answer::No)
-            return;
+            return false;
     }
+    return dialogs.message(MessageCatalog::message(7, language), windowTitle, Dialogs::Icon::Information,
+                           Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
+}
 
-    if (dialogs.message(MessageCatalog::message(7, language), windowTitle, Dialogs::Icon::Information,
-                        Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
-        return;
-
+bool openManualInBrowser(Dialogs& dialogs, Desktop& desktop, const QString& dataDir, int language,
+                         const QString& windowTitle) {
     const QString path = installManual(dataDir);
-    if (path.isEmpty() || !desktop.openDocument(path))
-        dialogs.message(MessageCatalog::message(8, language), windowTitle, Dialogs::Icon::Exclamation);
+    if (!path.isEmpty() && desktop.openDocument(path)) return true;
+    // Whoever has no browser can still read the manual: say where it is.
+    const QString where = path.isEmpty() ? QString() : BlankLine + QDir::toNativeSeparators(path);
+    dialogs.message(MessageCatalog::message(8, language) + where, windowTitle, Dialogs::Icon::Exclamation);
+    return false;
 }
 
 QString aboutTitle() {
     return QStringLiteral(" Tabulora  -  9.0.");
 }
 
-QString aboutText() {
-    return u"Tabulora 9.0"_qs + BlankLine +
-           u"Calculadora de mesa com fita: somas, descontos, porcentagens e cálculos de tempo, com a fita "
-           u"dos cálculos sempre à vista para conferir, salvar ou imprimir."_qs +
-           BlankLine +
-           u"Software livre, feito para o trabalho de escritório. O manual do usuário acompanha o programa: "
-           u"tecle F1."_qs;
+QString aboutText(int language) {
+    return u"Tabulora 9.0"_qs + BlankLine + MessageCatalog::message(252, language) + BlankLine +
+           MessageCatalog::message(253, language);
 }

@@ -2,8 +2,8 @@
 // The help command of the main window (F1) and the text of its about box (F11).
 //
 // Portuguese and Spanish users first page through a few fixed tips; everyone is then offered the
-// user manual, which ships inside the program and is written out to the data folder so that the
-// desktop's own browser can show it.
+// user manual, which ships inside the program: a window of the program shows it on any machine, and
+// it is written out to the data folder when the user wants the desktop's own browser for it.
 
 #include <QString>
 #include <QStringList>
@@ -28,11 +28,17 @@ QString manualPath(const QString& dataDir);
 QString installManual(const QString& dataDir);
 
 // F1: the tip pages of the language (No ends the help at once), then message 7 offering the
-// manual; Yes writes the manual and opens it with the desktop's program for it, and a failure on
-// the way shows message 8. Messages 7 and 8 are titled `windowTitle`.
-void showHelpTips(Dialogs& dialogs, Desktop& desktop, const QString& dataDir, int language,
-                  const QString& windowTitle = QStringLiteral(" Tabulora"));
+// manual, titled `windowTitle`. True when the user asked for the manual.
+bool askForManual(Dialogs& dialogs, int language, const QString& windowTitle = QStringLiteral(" Tabulora"));
 
-// F11: the about box.
+// Writes the manual to the data folder and opens it with the desktop's browser. A failure shows
+// message 8 with the path of the manual when it could be written. True when the browser started.
+bool openManualInBrowser(Dialogs& dialogs, Desktop& desktop, const QString& dataDir, int language,
+                         const QString& windowTitle = QStringLiteral(" Tabulora"));
+
+// The resource the manual window shows.
+inline const QString ManualPage = QStringLiteral("qrc:/manual/index.html");
+
+// F11: the about box, in the language.
 QString aboutTitle();
-QString aboutText();
+QString aboutText(int language);

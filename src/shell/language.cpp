@@ -2,7 +2,10 @@
 
 #include "shell/messagecatalog.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QStringList>
+#include <QTranslator>
 
 namespace {
 
@@ -117,4 +120,23 @@ int chooseLanguage(const QString& storedIdioma, quint16 langId) {
     const int stored = storedIdioma.trimmed().toInt(&ok);
     if (ok && stored >= Language::Portuguese && stored <= Language::French) return stored;
     return languageFromLangId(langId);
+}
+
+bool applyQtTranslations(int language) {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return false;
+    // The application owns the one translator of Qt's texts; a language switch reloads it.
+    const QString name = QStringLiteral("qtTranslations");
+    auto* translator = app->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly);
+    if (translator) {
+        QCoreApplication::removeTranslator(translator);
+    } else {
+        translator = new QTranslator(app);
+        translator->setObjectName(name);
+    }
+    static const char* const files[] = {nullptr, "qtbase_pt_BR", nullptr, "qtbase_es", "qtbase_fr"};
+    if (language < 1 || language > 4 || !files[language]) return language == Language::English;
+    if (!translator->load(QLatin1String(files[language]), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(translator);
 }

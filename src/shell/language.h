@@ -22,3 +22,7 @@ quint16 systemLangId();
 
 // The start-up choice: a stored "1".."4" wins; "0", nothing or anything else asks the identifier.
 int chooseLanguage(const QString& storedIdioma, quint16 langId);
+
+// Loads Qt's own translations (standard buttons, the file dialog) for the language digit, replacing
+// those of an earlier language; English needs none. False when the system has no file for it.
+bool applyQtTranslations(int language);

@@ -3,6 +3,8 @@
 #include "shell/confkeys.h"
 #include "shell/settingsstore.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -67,4 +69,49 @@ void saveOnClose(SettingsStore& store, const CloseState& state, const QLocale& l
     const QString section = QString::fromUtf8(conf::Section);
     for (const auto& [key, text] : closeSaveEntries(state, locale))
         store.write(section, key, text);
+}
+
+QPoint besideFrame(const QRect& first, const QSize& own, const QRect& screen) {
+    constexpr int Gap = 8;
+    const int top = qBound(screen.top(), first.top(), qMax(screen.top(), screen.bottom() + 1 - own.height()));
+    if (first.right() + Gap + own.width() <= screen.right() + 1) return {first.right() + 1 + Gap, top};
+    if (first.left() - Gap - own.width() >= screen.left()) return {first.left() - Gap - own.width(), top};
+    const QPoint step = first.topLeft() + QPoint(40, 40);
+    return {qBound(screen.left(), step.x(), qMax(screen.left(), screen.right() + 1 - own.width())),
+            qBound(screen.top(), step.y(), qMax(screen.top(), screen.bottom() + 1 - own.height()))};
+}
+
+QRect frameFromText(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 4) return {};
+    int v[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        v[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok) return {};
+    }
+    return v[2] > 0 && v[3] > 0 ? QRect(v[0], v[1], v[2], v[3]) : QRect();
+}
+
+QString frameToText(const QRect& frame) {
+    return QStringLiteral("%1,%2,%3,%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height());
+}
+
+QPoint reachablePosition(const QRect& frame, int titleHeight, const QList<QRect>& screens) {
+    const QRect title(frame.topLeft(), QSize(frame.width(), qMax(1, titleHeight)));
+    for (const QRect& s : screens)
+        if (s.contains(title.topLeft()) && s.intersects(title)) return frame.topLeft();
+    if (screens.isEmpty()) return frame.topLeft();
+    // Onto the screen nearest to where it was, as far as it fits.
+    const QRect* best = &screens.first();
+    int bestDistance = INT_MAX;
+    for (const QRect& s : screens) {
+        const int d = (s.center() - frame.topLeft()).manhattanLength();
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = &s;
+        }
+    }
+    return {qBound(best->left(), frame.left(), qMax(best->left(), best->right() + 1 - frame.width())),
+            qBound(best->top(), frame.top(), qMax(best->top(), best->bottom() + 1 - frame.height()))};
 }

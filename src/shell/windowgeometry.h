@@ -6,6 +6,7 @@
 #include <QList>
 #include <QLocale>
 #include <QPair>
+#include <QRect>
 #include <QString>
 
 class SettingsStore;
@@ -25,6 +26,19 @@ int twipsPerPixel(int dpi = 96);
 int pixelsToTwips(int pixels, int dpi = 96);
 // Rounded to the nearest pixel; measures beyond the int range (a corrupt file) are clamped.
 int twipsToPixels(double twips, int dpi = 96);
+
+// Where the second calculator opens: beside the first one's frame, on its right when it fits on
+// the screen, else on its left, else a step down and to the right of it, always inside the screen.
+// Pixels.
+QPoint besideFrame(const QRect& first, const QSize& own, const QRect& screen);
+// The first calculator's frame as the second one receives it ("x,y,width,height"); empty when the
+// text is not one.
+QRect frameFromText(const QString& text);
+QString frameToText(const QRect& frame);
+
+// A frame moved so that its title bar (its top strip of `titleHeight` pixels) lies on one of the
+// screens: a window must never open where it cannot be dragged back.
+QPoint reachablePosition(const QRect& frame, int titleHeight, const QList<QRect>& screens);
 
 struct CloseState {
     enum class Mode { Full, Compact, Aux };

@@ -93,4 +93,27 @@ e2e_close_primary() {
     fail "the primary did not end"
 }
 
+# Waits up to `seconds` (default 5) until the command succeeds; fails the test with `message`.
+wait_until() {
+    local message=$1 seconds=$2; shift 2
+    local end=$((SECONDS + seconds))
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -lt $end ] || fail "$message"
+        sleep 0.05
+    done
+}
+# The calculator window of a process, when it is shown (closing a window destroys its X window, so
+# every showing has a new id). The tray icon carries the same title: it is the 22 x 22 one.
+calculator_window() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$1" --name "${2:-^ Tabulora$}" 2>/dev/null); do
+        [ "$(xdotool getwindowgeometry "$w" 2>/dev/null | sed -n 's/ *Geometry: //p')" = "22x22" ] || { echo "$w"; return 0; }
+    done
+    return 1
+}
+shown() { calculator_window "$@"; }
+hidden() { ! shown "$@"; }
+running() { kill -0 "$1" 2>/dev/null; }
+ended() { ! running "$1"; }
+
 setting() { sed -n "s/^$1=//p" "$XDG_CONFIG_HOME/Tabulora/Tabulora.ini" 2>/dev/null; }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # With a tray on the desktop the icon docks there: a click shows the calculator again after it
-# was closed, and its menu's "Sair" ends the program.
+# was closed, with its hotkeys working again, and its menu's "Sair" ends the program.
 source "$E2E_LIB"
 command -v trayer >/dev/null || { echo "trayer missing: skipped"; echo "0 passed, 0 failed, 1 skipped"; exit 0; }
 e2e_start_x
@@ -23,6 +23,14 @@ e2e_keys Escape
 for i in $(seq 50); do xdotool search --onlyvisible --pid "$E2E_APP" --name '^ Tabulora$' >/dev/null || break; sleep 0.05; done
 xdotool mousemove --window "$icon" 11 11 click 1
 xdotool search --sync --onlyvisible --pid "$E2E_APP" --name '^ Tabulora$' >/dev/null || fail "the icon did not show the calculator"
+
+# Shown again, it takes its hotkeys again while another program is in front.
+xev -event keyboard -name "Other Program" >"$E2E_TMP/xev.log" 2>&1 &
+E2E_PIDS+=($!)
+other=$(xdotool search --sync --onlyvisible --name '^Other Program$' | head -n1)
+xdotool windowfocus --sync "$other"
+xdotool key --delay 30 ctrl+KP_End ctrl+KP_Add ctrl+KP_Down ctrl+Return
+expect_clipboard "3"
 
 xdotool mousemove --window "$icon" 11 11 click 3
 sleep 0.5

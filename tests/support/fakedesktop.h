@@ -12,14 +12,16 @@ class FakeDesktop : public Desktop {
         opened.append(path);
         return openSucceeds;
     }
-    bool startProgram(const QString& program, const QStringList& arguments) override {
-        started.append({program, arguments});
+    bool startProgram(const QString& program, const QStringList& arguments,
+                      const QStringList& environment = {}) override {
+        started.append({program, arguments, environment});
         return startSucceeds;
     }
 
     struct Started {
         QString program;
         QStringList arguments;
+        QStringList environment;
     };
 
     bool openSucceeds = true;
