@@ -93,6 +93,7 @@ frmCalcula::frmCalcula(EngineEnvironment env, QWidget* parent)
     setCentralWidget(central);
 
     buildMenus();
+    menuBar()->installEventFilter(this);
     setEnterAddsLook(false);
     // As narrow as the keypad allows: the tape beside it is what the window is for.
     resize(minimumSizeHint().width(), height());
@@ -612,6 +613,13 @@ bool frmCalcula::handleKeyDown(QKeyEvent* ev) {
 }
 
 bool frmCalcula::eventFilter(QObject* watched, QEvent* event) {
+    // A menu closed with Esc leaves the menu bar in keyboard mode, where the next Esc would only end
+    // that mode: with no pop-up open, Esc closes the calculator there too.
+    if (watched == menuWidget() && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !QApplication::activePopupWidget()) {
+        close();
+        return true;
+    }
     if (event->type() == QEvent::ShortcutOverride && (watched == m_entry || watched == m_tape) &&
         !m_engine->editMode()) {
         // The menu shortcuts (Ctrl+C, Ctrl+V, Ctrl+Z, Ctrl+A…) are the calculator's, not the

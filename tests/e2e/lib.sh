@@ -35,7 +35,7 @@ e2e_start_app() {
     "$TABULORA_BIN" "$@" >"$E2E_TMP/app.log" 2>&1 &
     E2E_APP=$!
     E2E_PIDS+=($E2E_APP)
-    E2E_WIN=$(xdotool search --sync --onlyvisible --pid "$E2E_APP" --name '^ Tabulora$' | head -n1)
+    E2E_WIN=$(xdotool search --all --sync --onlyvisible --pid "$E2E_APP" --name '^ Tabulora$' | head -n1)
     [ -n "$E2E_WIN" ] || fail "no window"
     xdotool windowfocus --sync "$E2E_WIN"
 }
@@ -63,15 +63,23 @@ e2e_focus_window() {
     xdotool windowfocus --sync "$w"
 }
 
+# The largest shown window of the program whose title matches (Qt keeps 1 x 1 helper windows
+# with the titles of their dialogs).
+dialog_window() {
+    local w size best="" bestSize=0
+    for w in $(xdotool search --all --onlyvisible --pid "$E2E_APP" --name "$1" 2>/dev/null); do
+        [ "$w" = "${E2E_WIN:-}" ] && continue
+        size=$(xdotool getwindowgeometry "$w" 2>/dev/null | sed -n 's/ *Geometry: \([0-9]*\)x\([0-9]*\)/\1*\2/p')
+        size=$((${size:-0}))
+        [ "$size" -gt "$bestSize" ] && { best=$w; bestSize=$size; }
+    done
+    [ "$bestSize" -gt 100 ] && echo "$best"
+}
+
 # Waits for a window of the program other than its main window (a dialog) and focuses it.
 e2e_focus_dialog() {
-    local i w
-    for i in $(seq 100); do
-        w=$(xdotool search --onlyvisible --pid "$E2E_APP" --name "$1" 2>/dev/null | grep -vx "$E2E_WIN" | tail -n1 || true)
-        [ -n "$w" ] && { xdotool windowfocus --sync "$w"; return 0; }
-        sleep 0.05
-    done
-    fail "no dialog titled '$1'"
+    wait_until "no dialog titled '$1'" 5 dialog_window "$1"
+    xdotool windowfocus --sync "$(dialog_window "$1")"
 }
 
 # The text of the message box in front: Qt copies it to the clipboard on Ctrl+C.
@@ -106,12 +114,21 @@ wait_until() {
 # every showing has a new id). The tray icon carries the same title: it is the 22 x 22 one.
 calculator_window() {
     local w
-    for w in $(xdotool search --onlyvisible --pid "$1" --name "${2:-^ Tabulora$}" 2>/dev/null); do
+    for w in $(xdotool search --all --onlyvisible --pid "$1" --name "${2:-^ Tabulora$}" 2>/dev/null); do
         [ "$(xdotool getwindowgeometry "$w" 2>/dev/null | sed -n 's/ *Geometry: //p')" = "22x22" ] || { echo "$w"; return 0; }
     done
     return 1
 }
 shown() { calculator_window "$@"; }
+# Whether a pop-up menu of the process is open.
+menu_open() {
+    local w
+    for w in $(xdotool search --all --onlyvisible --pid "$1" '' 2>/dev/null); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q POPUP_MENU && return 0
+    done
+    return 1
+}
+menu_closed() { ! menu_open "$@"; }
 hidden() { ! shown "$@"; }
 running() { kill -0 "$1" 2>/dev/null; }
 ended() { ! running "$1"; }

@@ -31,7 +31,7 @@ wait_until "not shown again" 5 shown "$primary"
 "$TABULORA_BIN" outra >/dev/null 2>&1 &
 aux=$!
 E2E_PIDS+=($aux)
-xdotool search --sync --onlyvisible --pid "$aux" --name '^Calculadora \[Aux\]$' >/dev/null || fail "no auxiliary calculator"
+xdotool search --all --sync --onlyvisible --pid "$aux" --name '^Calculadora \[Aux\]$' >/dev/null || fail "no auxiliary calculator"
 kill -0 "$primary" || fail "the primary ended"
 
 # "fechar" ends the primary and only it.

@@ -34,7 +34,7 @@ e2e_start_app
 "$TABULORA_BIN" outra >/dev/null 2>&1 &
 aux=$!
 E2E_PIDS+=($aux)
-auxwin=$(xdotool search --sync --onlyvisible --pid "$aux" --name '^Calculadora \[Aux\]$' | head -n1)
+auxwin=$(xdotool search --all --sync --onlyvisible --pid "$aux" --name '^Calculadora \[Aux\]$' | head -n1)
 xdotool windowfocus --sync "$auxwin"
 e2e_keys 9 plus 1 Return
 expect_clipboard "10"

@@ -11,7 +11,7 @@ e2e_start_app
 
 icon=""
 for i in $(seq 100); do
-    for w in $(xdotool search --pid "$E2E_APP" --name '^Tabulora$' 2>/dev/null); do
+    for w in $(xdotool search --pid "$E2E_APP" 2>/dev/null); do
         [ "$(xdotool getwindowgeometry "$w" | sed -n 's/ *Geometry: //p')" = "22x22" ] && icon=$w
     done
     [ -n "$icon" ] && break
@@ -20,9 +20,9 @@ done
 [ -n "$icon" ] || fail "no icon docked in the tray"
 
 e2e_keys Escape
-for i in $(seq 50); do xdotool search --onlyvisible --pid "$E2E_APP" --name '^ Tabulora$' >/dev/null || break; sleep 0.05; done
+for i in $(seq 50); do xdotool search --all --onlyvisible --pid "$E2E_APP" --name '^ Tabulora$' >/dev/null || break; sleep 0.05; done
 xdotool mousemove --window "$icon" 11 11 click 1
-xdotool search --sync --onlyvisible --pid "$E2E_APP" --name '^ Tabulora$' >/dev/null || fail "the icon did not show the calculator"
+xdotool search --all --sync --onlyvisible --pid "$E2E_APP" --name '^ Tabulora$' >/dev/null || fail "the icon did not show the calculator"
 
 # Shown again, it takes its hotkeys again while another program is in front.
 xev -event keyboard -name "Other Program" >"$E2E_TMP/xev.log" 2>&1 &

@@ -14,7 +14,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QtTest>
 
 class TestFrmCalcula : public QObject {
@@ -35,6 +38,16 @@ class TestFrmCalcula : public QObject {
     QString tapeText() { return child<QPlainTextEdit>(QStringLiteral("txtFita"))->toPlainText(); }
     void type(const QString& keys) { QTest::keyClicks(child<QLineEdit>(QStringLiteral("txtEntrada")), keys); }
     void click(const QString& name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
+    // Opens a menu of the menu bar with the mouse and clicks one of its entries (none: leaves it open).
+    void chooseFromMenu(const QString& menuName, const QString& entry) {
+        QMenuBar* bar = m_window->menuBar();
+        QMenu* menu = child<QMenu>(menuName);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        QTRY_VERIFY(menu->isVisible());
+        if (entry.isEmpty()) return;
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(m_window->action(entry)).center());
+        QTRY_VERIFY(!menu->isVisible());
+    }
 
 private slots:
     void init() {
@@ -92,6 +105,7 @@ private slots:
         type(QStringLiteral("5"));
         QTest::keyClick(child<QLineEdit>(QStringLiteral("txtEntrada")), Qt::Key_A, Qt::ShiftModifier);
         QCOMPARE(child<QGroupBox>(QStringLiteral("fraTeclado"))->title(), QStringLiteral("5"));
+        QCOMPARE(child<QGroupBox>(QStringLiteral("fraTeclado"))->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QTest::keyClick(child<QLineEdit>(QStringLiteral("txtEntrada")), Qt::Key_Delete);
         type(QStringLiteral("8"));
         click(QStringLiteral("Mmenos"));
@@ -105,6 +119,11 @@ private slots:
         QCOMPARE(m_dialogs.shown.size(), 1);
         QCOMPARE(child<QAbstractButton>(QStringLiteral("chkMais"))->toolTip(), QStringLiteral(" Enter "));
         QCOMPARE(child<QAbstractButton>(QStringLiteral("chkIgual"))->toolTip(), QStringLiteral(" NumLock "));
+        // "+" grows; "-" stays in sight beside it.
+        QAbstractButton* plus = child<QAbstractButton>(QStringLiteral("chkMais"));
+        QAbstractButton* minus = child<QAbstractButton>(QStringLiteral("chkMenos"));
+        QTRY_VERIFY(plus->height() > minus->height());
+        QVERIFY(minus->isVisible() && !minus->geometry().intersects(plus->geometry()));
         type(QStringLiteral("5\r3\r="));
         QCOMPARE(label(QStringLiteral("lblVisor(0)")), QStringLiteral("8"));
         m_window->action(QStringLiteral("mnuIgual"))->trigger();
@@ -142,6 +161,30 @@ private slots:
         QCOMPARE(tape->textCursor().selectedText(), QStringLiteral("                     125 +"));
     }
 
+    void doubleClickOnTheDateEntersNothing() {
+        m_window->engine().clearTape();
+        auto* tape = child<QPlainTextEdit>(QStringLiteral("txtFita"));
+        QTextCursor c(tape->document()->findBlockByNumber(0));
+        c.setPosition(c.position() + 5); // inside "05/12/2026"
+        QTest::mouseDClick(tape->viewport(), Qt::LeftButton, {}, tape->cursorRect(c).center());
+        QCOMPARE(label(QStringLiteral("lblVisor(1)")), QStringLiteral("000"));
+        QCOMPARE(label(QStringLiteral("lblTotal")), QStringLiteral("0"));
+    }
+
+    void findGoesOnFromTheCaretTheUserPlaced() {
+        type(QStringLiteral("12+512+125="));
+        auto* tape = child<QPlainTextEdit>(QStringLiteral("txtFita"));
+        m_dialogs.inputs = {QStringLiteral("12"), QStringLiteral("12")};
+        m_window->action(QStringLiteral("mnuLocalizar"))->trigger();
+        QCOMPARE(tape->textCursor().blockNumber(), 0);
+        // The user clicks at the start of the third line: the next "12" is there, not on the second.
+        QTest::mouseClick(tape->viewport(), Qt::LeftButton, {},
+                          tape->cursorRect(QTextCursor(tape->document()->findBlockByNumber(2))).center());
+        m_window->action(QStringLiteral("mnuLocalizar"))->trigger();
+        QCOMPARE(tape->textCursor().blockNumber(), 2);
+        QCOMPARE(tape->textCursor().selectedText(), QStringLiteral("12"));
+    }
+
     void undoAndRedoMenusFollowTheHistory() {
         QAction* undo = m_window->action(QStringLiteral("mnuUndo"));
         QAction* redo = m_window->action(QStringLiteral("mnuRedo"));
@@ -176,6 +219,74 @@ private slots:
         QVERIFY(m_window->engine().tape().text().endsWith(QStringLiteral(" OK                       \r\n =========================\r\n")));
         type(QStringLiteral("2+2="));
         QCOMPARE(m_clipboard.text(), QStringLiteral("4"));
+    }
+
+    // Editing is ended by another control of the calculator or F2, not by a menu, a pop-up, a
+    // keypad button or another window; meanwhile the keypad does nothing.
+    void editingSurvivesMenusKeypadAndOtherWindows() {
+        auto* tape = child<QPlainTextEdit>(QStringLiteral("txtFita"));
+        type(QStringLiteral("5+3="));
+        const QString before = m_window->engine().tape().text();
+        chooseFromMenu(QStringLiteral("mnuFita"), QStringLiteral("mnuEditar"));
+        QVERIFY(!tape->isReadOnly());
+        QVERIFY(tape->hasFocus());
+        // The tape's own context menu comes and goes.
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), tape->viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(tape->viewport(), &menu);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QApplication::activePopupWidget()->close();
+        QTRY_VERIFY(tape->hasFocus());
+        QVERIFY(!tape->isReadOnly());
+        click(QStringLiteral("chkCE"));
+        click(QStringLiteral("chkCE"));
+        click(QStringLiteral("chkNum(7)"));
+        QVERIFY(!tape->isReadOnly());
+        QVERIFY(m_window->engine().tape().text().startsWith(before));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(!tape->isReadOnly());
+        // Choosing "Editar" again ends it.
+        chooseFromMenu(QStringLiteral("mnuFita"), QStringLiteral("mnuEditar"));
+        QVERIFY(tape->isReadOnly());
+        QVERIFY(m_window->engine().tape().text().endsWith(QStringLiteral(" =========================\r\n")));
+        QCOMPARE(label(QStringLiteral("lblVisor(0)")), QStringLiteral("8"));
+    }
+
+    void helpShowsTheManualInAWindow() {
+        m_dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes, Dialogs::Answer::Yes, Dialogs::Answer::Yes};
+        m_window->action(QStringLiteral("mnuAjuda"))->trigger();
+        auto* manual = m_window->findChild<QTextBrowser*>(QStringLiteral("txtManual"));
+        QVERIFY(manual && manual->isVisible());
+        QVERIFY(manual->toPlainText().size() > 1000);
+    }
+
+    // Nothing moves while typing: not for a long total, the memory caption or time mode.
+    void layoutStaysPutWhileTyping() {
+        auto where = [this](const char* name) {
+            QWidget* w = child<QWidget>(QLatin1String(name));
+            return QRect(w->mapTo(m_window.get(), QPoint()), w->size());
+        };
+        const QSize window = m_window->size();
+        const QRect seven = where("chkNum(7)"), tape = where("txtFita"), display = where("lblVisor(0)");
+        m_window->action(QStringLiteral("mnuNumeral(10)"))->trigger();
+        type(QStringLiteral("999999999999*999999999="));
+        QTest::keyClick(child<QLineEdit>(QStringLiteral("txtEntrada")), Qt::Key_A, Qt::ShiftModifier);
+        QCOMPARE(child<QGroupBox>(QStringLiteral("fraTeclado"))->title(), QStringLiteral("99999999899900000"));
+        m_window->action(QStringLiteral("mnuTempo"))->trigger();
+        type(QStringLiteral("1234567"));
+        QCOMPARE(m_window->size(), window);
+        QCOMPARE(where("chkNum(7)"), seven);
+        QCOMPARE(where("txtFita"), tape);
+        QCOMPARE(where("lblVisor(2)"), display);
+        // The roll is as wide as its 26 columns and its scroll bar, not more.
+        auto* roll = child<QPlainTextEdit>(QStringLiteral("txtFita"));
+        const int text = roll->fontMetrics().horizontalAdvance(QString(26, QLatin1Char('0')));
+        QVERIFY(roll->viewport()->width() >= text);
+        QVERIFY(roll->viewport()->width() < text + 3 * roll->fontMetrics().horizontalAdvance(QLatin1Char('0')));
     }
 
     void timeModeShowsTheTimeDisplay() {

@@ -25,6 +25,7 @@ class TestFrmCalculaHotkeys : public QObject {
     FakeGlobalHotkeys m_hotkeys;
     FakeKeyboardState m_keyboard;
     std::unique_ptr<frmCalcula> m_window;
+    QDateTime m_now{QDate(2026, 12, 5), QTime(18, 0)};
 
     void fire(const QList<int>& ids) {
         for (int id : ids) QVERIFY2(m_hotkeys.fire(id), qPrintable(QString::number(id)));
@@ -45,12 +46,32 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         env.dataDir = m_dir->path() + QLatin1Char('/');
         env.separators = {QLatin1Char(','), QLatin1Char('.')};
+        env.now = [this] { return m_now; };
         m_window = std::make_unique<frmCalcula>(env);
         m_window->setServices({nullptr, &m_hotkeys, &m_keyboard});
         m_window->load(frmCalcula::Mode::Full, nullptr);
         m_window->show();
     }
     void cleanup() { m_window.reset(); }
+
+    // Closed to the tray and shown again (the next morning): the hotkeys work again and the tape
+    // kept overnight starts the new day.
+    void showingAgainRegistersTheHotkeysAndStartsTheNewDay() {
+        fire({KeyMap::HotkeyDigit0 + 5, KeyMap::HotkeyAdd, KeyMap::HotkeyDigit0 + 3, KeyMap::HotkeyEquals});
+        m_window->close();
+        QVERIFY(m_hotkeys.registered.isEmpty());
+        m_window->show();
+        QCOMPARE(m_hotkeys.registered.size(), KeyMap::calculatorHotkeys().size());
+        QVERIFY(m_window->engine().tape().text().contains(QStringLiteral(" 8 T")));
+        m_window->close();
+        m_now = m_now.addDays(1);
+        m_window->show();
+        QCOMPARE(m_window->engine().tape().text(),
+                 m_window->engine().dateHeader() + QStringLiteral("\r\n =========================\r\n"));
+        QVERIFY(m_window->engine().dateHeader().startsWith(QStringLiteral(" 06/12/2026")));
+        fire({KeyMap::HotkeyDigit0 + 2, KeyMap::HotkeyAdd, KeyMap::HotkeyEquals});
+        QCOMPARE(m_clipboard.text(), QStringLiteral("2"));
+    }
 
     void hotkeysAreRegisteredAtLoadWithoutAWord() {
         QVERIFY(m_window->action(QStringLiteral("mnuHotKey"))->isChecked());

@@ -1,6 +1,8 @@
 #include "platform/qt/qtdialogs.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QPointer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -31,7 +33,27 @@ protected:
 };
 } // namespace
 
+// A dialog hands the keyboard back to the window that was active before it: some desktops (and a
+// bare X server) leave the focus nowhere when a dialog closes, and the calculator would then not hear
+// its keys, Esc included.
+class FocusComesBack {
+public:
+    FocusComesBack() : m_window(QApplication::activeWindow()), m_focus(QApplication::focusWidget()) {}
+    ~FocusComesBack() {
+        if (!m_window || !m_window->isVisible()) return;
+        m_window->activateWindow();
+        if (m_focus) m_focus->setFocus(Qt::OtherFocusReason);
+    }
+    FocusComesBack(const FocusComesBack&) = delete;
+    FocusComesBack& operator=(const FocusComesBack&) = delete;
+
+private:
+    QPointer<QWidget> m_window;
+    QPointer<QWidget> m_focus;
+};
+
 Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Icon icon, Buttons buttons) {
+    const FocusComesBack focusComesBack;
     CopyableMessageBox box(m_parent);
     box.setWindowTitle(title);
     box.setText(plain(text));
@@ -57,6 +79,7 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Ic
 }
 
 QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
+    const FocusComesBack focusComesBack;
     bool ok = false;
     const QString answer =
         QInputDialog::getText(m_parent, title, plain(prompt), QLineEdit::Normal, defaultText, &ok);
@@ -65,6 +88,7 @@ QString QtDialogs::input(const QString& prompt, const QString& title, const QStr
 
 QString QtDialogs::saveFileName(const QString& title, const QString& directory, const QString& fileName,
                                 const QString& filter, const QString& defaultSuffix) {
+    const FocusComesBack focusComesBack;
     QFileDialog dialog(m_parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile); // the folder must exist, the file need not
