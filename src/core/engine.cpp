@@ -362,10 +362,13 @@ void Engine::equalsKey() {
 }
 
 void Engine::askToClearFullTape() {
+    // The total just made is kept before asking: the box may stay up until the power goes.
+    m_totalled = false;
+    if (!m_loading) emit tapeSettled();
     if (m_env.keySound) m_env.keySound();
     if (!m_env.dialogs) return;
     const auto answer = m_env.dialogs->message(message(4), m_env.windowTitle, Dialogs::Icon::Question,
-                                               Dialogs::Buttons::YesNo);
+                                               Dialogs::Buttons::YesNo, Dialogs::Answer::No);
     if (answer == Dialogs::Answer::Yes) clearTape();
 }
 
