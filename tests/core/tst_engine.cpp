@@ -6,6 +6,7 @@
 #include "shell/messagecatalog.h"
 #include "support/enginerig.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -278,6 +279,18 @@ private slots:
         QCOMPARE(rig.dialogs.shown.size(), 2); // message 173, then the viewer fails (no desktop): 172
         QCOMPARE(rig.dialogs.shown.at(0).text, fMensagem(173));
         QCOMPARE(rig.dialogs.shown.at(0).icon, Dialogs::Icon::Exclamation);
+    }
+
+    // A backup that cannot be written is told by its name, once until it works again.
+    void backupThatCannotBeWrittenIsTold() {
+        Rig rig;
+        QVERIFY(QDir().mkpath(rig.engine->backupFilePath()));
+        for (int i = 0; i < 2; ++i) {
+            rig.type(QStringLiteral("5+3="));
+            rig.engine->clearTape();
+        }
+        QCOMPARE(rig.dialogs.shown.size(), 1);
+        QVERIFY(rig.dialogs.shown.at(0).text.contains(QDir::toNativeSeparators(rig.engine->backupFilePath())));
     }
 
     // A total past the tape's capacity asks to clear it. Enter answers No, and the total is in the
