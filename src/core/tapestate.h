@@ -63,8 +63,8 @@ QString dateText(const QDate& day, const QString& datePattern);
 QByteArray encode(const TapeState& state);
 // Everything when the bytes are one complete record of seven quoted fields; whatever follows the
 // record's line end is ignored, and a record whose final CR LF was lost is still whole. Anything
-// else (cut short, text where a delimiter belongs, invalid UTF-8) is damaged: the fields read
-// before the damage are kept, and of a damaged tape field its whole lines.
+// else (cut short, text where a delimiter belongs, invalid UTF-8) is damaged: of it only the date
+// and the tape lines that arrived whole are kept.
 Reading decode(const QByteArray& bytes);
 
 // Replaces the file atomically (a crash leaves the old one), creating its folder if needed.
