@@ -36,6 +36,17 @@ class TestFrmCalcula : public QObject {
     QString tapeText() { return child<QPlainTextEdit>(QStringLiteral("txtFita"))->toPlainText(); }
     void type(const QString& keys) { QTest::keyClicks(child<QLineEdit>(QStringLiteral("txtEntrada")), keys); }
     void click(const QString& name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
+    // A calculator as the program opens it: loaded from its data folder, not shown yet.
+    void openLoaded(const QString& dataDir) {
+        m_window.reset();
+        EngineEnvironment env;
+        env.clipboard = &m_clipboard;
+        env.dialogs = &m_dialogs;
+        env.dataDir = m_dir.filePath(dataDir);
+        env.separators = {QLatin1Char(','), QLatin1Char('.')};
+        m_window = std::make_unique<frmCalcula>(env);
+        m_window->load(frmCalcula::Mode::Full, nullptr);
+    }
 
 private slots:
     void init() {
@@ -248,14 +259,7 @@ private slots:
                                                   : QFile::remove(blockerPath);
         };
         QVERIFY(block());
-        m_window.reset();
-        EngineEnvironment env;
-        env.clipboard = &m_clipboard;
-        env.dialogs = &m_dialogs;
-        env.dataDir = m_dir.filePath(dataDir);
-        env.separators = {QLatin1Char(','), QLatin1Char('.')};
-        m_window = std::make_unique<frmCalcula>(env);
-        m_window->load(frmCalcula::Mode::Full, nullptr);
+        openLoaded(dataDir);
         m_window->show();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -292,12 +296,7 @@ private slots:
         damaged.write("\"" + QDate::currentDate().toString("dd/MM/yyyy").toLatin1() +
                       "\",\"                      12 +\r\n                       3 +\r\n             ");
         damaged.close();
-        m_window.reset();
-        EngineEnvironment env;
-        env.dialogs = &m_dialogs;
-        env.dataDir = m_dir.filePath(QStringLiteral("damaged/"));
-        m_window = std::make_unique<frmCalcula>(env);
-        m_window->load(frmCalcula::Mode::Full, nullptr);
+        openLoaded(QStringLiteral("damaged/"));
         QVERIFY(m_dialogs.shown.isEmpty());
         m_window->show();
         m_window->activateWindow();
