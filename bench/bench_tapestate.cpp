@@ -32,12 +32,13 @@ int main(int argc, char** argv) {
     for (int i = 0; i < Runs; ++i) {
         QElapsedTimer timer;
         timer.start();
-        if (!TapeStateFile::writeStateFile(path, state)) return std::fprintf(stderr, "write failed\n"), 1;
+        if (!TapeStateFile::writeStateFile(path, state).ok())
+            return std::fprintf(stderr, "write failed\n"), 1;
         writes.push_back(timer.nsecsElapsed() / 1e6);
         timer.restart();
         const auto back = TapeStateFile::readStateFile(path);
         reads.push_back(timer.nsecsElapsed() / 1e6);
-        if (!back || *back != state) return std::fprintf(stderr, "read back differs\n"), 1;
+        if (!back || back->state != state) return std::fprintf(stderr, "read back differs\n"), 1;
     }
     std::sort(writes.begin(), writes.end());
     std::sort(reads.begin(), reads.end());

@@ -15,7 +15,9 @@ struct MemoryClipboard : Clipboard {
 
 struct AnsweringDialogs : Dialogs {
     explicit AnsweringDialogs(Answer answer = Answer::No) : m_answer(answer) {}
-    Answer message(const QString&, const QString&, Icon, Buttons) override { return m_answer; }
+    Answer message(const QString&, const QString&, Icon, Buttons, std::optional<Answer>) override {
+        return m_answer;
+    }
     QString input(const QString&, const QString&, const QString&) override { return {}; }
     Answer m_answer;
 };

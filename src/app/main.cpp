@@ -6,6 +6,7 @@
 #include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtdialogs.h"
 #include "platform/qt/qtprinter.h"
+#include "platform/unix/unixendrequests.h"
 #include "platform/x11/x11globalhotkeys.h"
 #include "platform/x11/x11keyboardstate.h"
 #include "shell/frmstart.h"
@@ -51,6 +52,10 @@ int main(int argc, char** argv) {
     X11GlobalHotkeys trayHotkeys;
     X11KeyboardState keyboard;
     frmSysTray tray({{&printer, &hotkeys, &keyboard}, &clipboard, &dialogs, &desktop, &settings, &channel, &trayHotkeys});
+    // The end of the session, SIGTERM and SIGHUP close the program as "Sair" does, so the tape and
+    // the settings written at close are not lost.
+    UnixEndRequests endRequests;
+    QObject::connect(&endRequests, &EndRequests::requested, &tray, &frmSysTray::endFromOutside);
 
     // The splash shows for 100 ms; the tray window's load runs meanwhile, so that when the
     // splash goes the calculator only has to be shown.

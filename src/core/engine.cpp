@@ -378,10 +378,13 @@ void Engine::equalsKey() {
 }
 
 void Engine::askToClearFullTape() {
+    // The total just made is kept before asking: the box may stay up until the power goes.
+    m_totalled = false;
+    if (!m_loading) emit tapeSettled();
     if (m_env.keySound) m_env.keySound();
     if (!m_env.dialogs) return;
     const auto answer = m_env.dialogs->message(message(4), m_env.windowTitle, Dialogs::Icon::Question,
-                                               Dialogs::Buttons::YesNo);
+                                               Dialogs::Buttons::YesNo, Dialogs::Answer::No);
     if (answer == Dialogs::Answer::Yes) clearTape();
 }
 
@@ -792,12 +795,15 @@ QString Engine::dateHeader() const {
 void Engine::writeBackup() {
     QDir().mkpath(m_env.dataDir);
     QFile file(backupFilePath());
-    if (!file.open(QIODevice::Append)) return;
     const QString record = m_tape.text() + TapeLine::separator() + QString(8, QLatin1Char(' ')) +
                            QStringLiteral("BKP = ") + m_env.now().toString(QStringLiteral("hh:mm:ss")) +
                            QStringLiteral(" hs.") + TapeLine::CrLf + TapeLine::separator();
-    file.write(record.toUtf8());
+    const QByteArray bytes = record.toUtf8();
+    FileWriteResult result;
+    if (!file.open(QIODevice::Append) || file.write(bytes) != bytes.size() || !file.flush())
+        result.error = file.errorString();
     file.close();
+    if (!m_notices.kept(backupFilePath(), result)) return;
     if (file.size() > BackupWarningSize && !m_loading && m_env.dialogs) {
         m_env.dialogs->message(message(173), m_env.windowTitle, Dialogs::Icon::Exclamation);
         showBackup();

@@ -8,6 +8,7 @@
 // through Tape::edited/reset, and shows pressed buttons when buttonPressed() asks.
 
 #include "core/decimal.h"
+#include "core/filenotices.h"
 #include "core/numberpattern.h"
 #include "core/tape.h"
 
@@ -131,6 +132,9 @@ public:
     const EngineEnvironment& environment() const { return m_env; }
     int entryMaxLength() const { return m_maxLength; }
     QString backupFilePath() const;
+    // Where failed writes of the calculator's files are told (the backup here, the state file and a
+    // saved tape by the window).
+    FileNotices& fileNotices() { return m_notices; }
     QString dateHeader() const;
 
 signals:
@@ -192,6 +196,7 @@ private:
     QString message(int number) const;
 
     EngineEnvironment m_env;
+    FileNotices m_notices{m_env.dialogs, m_env.windowTitle};
     Tape m_tape;
 
     QString m_entry = QStringLiteral("0");

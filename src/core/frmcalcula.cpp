@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
@@ -702,6 +703,8 @@ void frmCalcula::load(Mode mode, SettingsStore* settings) {
     m_loading = true;
     Engine& e = *m_engine;
     e.setLoading(true);
+    // What the files have to say waits until the window is in front (first activation).
+    e.fileNotices().hold();
     const QString section = QString::fromLatin1(conf::Section);
     const QLocale locale = QLocale::system();
     const bool compact = mode == Mode::Compact;
@@ -777,7 +780,12 @@ void frmCalcula::load(Mode mode, SettingsStore* settings) {
     if (auto on = flag(conf::NumLock)) check("mnuNumLock", *on);
 
     const EngineEnvironment& env = e.environment();
-    TapeStateFile::load(e, stateFilePath(), TapeStateFile::dateText(env.now().date(), env.datePattern));
+    const TapeStateFile::LoadResult kept =
+        TapeStateFile::load(e, stateFilePath(), TapeStateFile::dateText(env.now().date(), env.datePattern));
+    if (kept.damaged)
+        e.fileNotices().tell(
+            fMensagem(242, QDir::toNativeSeparators(kept.keptAs.isEmpty() ? stateFilePath() : kept.keptAs)),
+            Dialogs::Icon::Exclamation);
     e.setLoading(false);
     m_loading = false;
     // Beyond the close: after every total and every clear the tape is kept, so that a crash or a
@@ -864,6 +872,7 @@ void frmCalcula::onFirstActivation() {
     selectTape(m_engine->tape().size(), 0);
     focusEntry();
     emit firstActivation();
+    QTimer::singleShot(0, this, [this] { m_engine->fileNotices().release(); });
     // The first compact calculator ever tells how to type into it from other programs.
     const EngineEnvironment& env = m_engine->environment();
     if (m_settings && m_mode == Mode::Compact && env.dialogs &&
@@ -934,13 +943,15 @@ void frmCalcula::pasteIntoDisplay() {
 }
 
 namespace {
-TapeOutput::Environment outputEnvironment(const EngineEnvironment& env, Printer* printer, SettingsStore* settings,
-                                          const QString& title) {
+TapeOutput::Environment outputEnvironment(const EngineEnvironment& env, Printer* printer,
+                                          SettingsStore* settings, const QString& title,
+                                          FileNotices* notices = nullptr) {
     TapeOutput::Environment out;
     out.dialogs = env.dialogs;
     out.printer = printer;
     out.windowTitle = title;
     out.keySound = env.keySound;
+    out.notices = notices;
     out.readSetting = [settings](const QString& section, const QString& key, const QString& def) {
         return settings ? settings->read(section, key, def) : def;
     };
@@ -952,7 +963,8 @@ TapeOutput::Environment outputEnvironment(const EngineEnvironment& env, Printer*
 } // namespace
 
 void frmCalcula::saveTape() {
-    TapeOutput::saveTape(outputEnvironment(m_engine->environment(), m_services.printer, m_settings, windowTitle()),
+    TapeOutput::saveTape(outputEnvironment(m_engine->environment(), m_services.printer, m_settings,
+                                           windowTitle(), &m_engine->fileNotices()),
                          m_engine->tape().text());
 }
 
@@ -1059,7 +1071,8 @@ QString frmCalcula::stateFilePath() const {
 
 void frmCalcula::saveState() {
     const EngineEnvironment& env = m_engine->environment();
-    TapeStateFile::save(*m_engine, stateFilePath(), TapeStateFile::dateText(env.now().date(), env.datePattern));
+    const QString today = TapeStateFile::dateText(env.now().date(), env.datePattern);
+    m_engine->fileNotices().kept(stateFilePath(), TapeStateFile::save(*m_engine, stateFilePath(), today));
 }
 
 void frmCalcula::setLargeFont(bool on) {

@@ -2,6 +2,7 @@
 
 #include "core/decimal.h"
 #include "core/engine.h"
+#include "core/filenotices.h"
 #include "core/tape.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace TapeOutput {
@@ -41,15 +41,8 @@ QByteArray savedTapeBytes(const QString& tape) {
     return (tape + TapeLine::CrLf).toUtf8();
 }
 
-bool saveTapeFile(const QString& path, const QString& tape) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = savedTapeBytes(tape);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+FileWriteResult saveTapeFile(const QString& path, const QString& tape) {
+    return AtomicFile::write(path, savedTapeBytes(tape));
 }
 
 QString defaultSaveFolder() {
@@ -155,9 +148,11 @@ Outcome saveTape(const Environment& env, const QString& tape) {
     const QString path = env.dialogs->saveFileName(request.title, request.directory, request.fileName,
                                                    request.filter, request.defaultSuffix);
     if (path.isEmpty()) return Outcome::Cancelled;
+    FileNotices direct(env.dialogs, env.windowTitle);
+    if (!(env.notices ? *env.notices : direct).saved(path, saveTapeFile(path, tape))) return Outcome::Failed;
     storeSetting(env, QStringLiteral("UltimoArq"), path);
     storeSetting(env, QStringLiteral("UltimoPath"), QFileInfo(path).absolutePath());
-    return saveTapeFile(path, tape) ? Outcome::Done : Outcome::Failed;
+    return Outcome::Done;
 }
 
 Outcome printTape(const Environment& env, const QString& tape, int sizeIndex) {

@@ -5,6 +5,7 @@
 // clipboard. Each menu command is one function; the window only hands over its dialogs, printer and
 // settings, so every path can be run by a test without a person.
 
+#include "core/atomicfile.h"
 #include "core/numberpattern.h"
 
 #include <QByteArray>
@@ -18,6 +19,7 @@
 class Clipboard;
 class Dialogs;
 class Engine;
+class FileNotices;
 class Printer;
 
 namespace TapeOutput {
@@ -26,8 +28,8 @@ namespace TapeOutput {
 
 // The file holds the tape and one more CR LF, in UTF-8 (the system's own encoding).
 QByteArray savedTapeBytes(const QString& tape);
-// Replaces the file atomically; false when it cannot be written.
-bool saveTapeFile(const QString& path, const QString& tape);
+// Replaces the file atomically, in a folder that must exist.
+FileWriteResult saveTapeFile(const QString& path, const QString& tape);
 
 struct SaveDialogRequest {
     QString title;
@@ -101,6 +103,7 @@ struct Environment {
     std::function<void(const QString&, const QString&, const QString&)> writeSetting;
     RollPrinter::OpenPort openPort; // empty: the device file itself
     std::function<void()> keySound; // empty when sounds are off
+    FileNotices* notices = nullptr; // where a file that cannot be written is told; null: dialogs
 };
 
 enum class Outcome {
@@ -110,9 +113,9 @@ enum class Outcome {
     Failed,    // the file, printer or port did not work
 };
 
-// mnuSalvar: the save dialog, then the file. "UltimoArq" and "UltimoPath" follow the chosen path as
-// soon as the dialog is passed. A file that cannot be written is reported as Failed, without a
-// message of its own.
+// mnuSalvar: the save dialog, then the file. "UltimoArq" and "UltimoPath" follow the chosen path
+// once the file is written; a file that cannot be written is told (message 241, with the system's
+// reason) and leaves them as they were, so the next dialog offers the place that worked.
 Outcome saveTape(const Environment& env, const QString& tape);
 // mnuImprimir(index): index 0, 1, 2 print at 8, 10, 12 points in "Courier New" (or the fixed-width
 // font standing in for it); message 16 when sent, message 17 when the printer fails.

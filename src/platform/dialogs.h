@@ -3,6 +3,7 @@
 // without a person; the production implementation shows Qt dialogs.
 
 #include <QString>
+#include <optional>
 
 class Dialogs {
 public:
@@ -11,9 +12,11 @@ public:
     enum class Answer { Ok, Yes, No, Cancel };
 
     virtual ~Dialogs() = default;
-    // Shows `text` titled `title`; returns the button chosen.
+    // Shows `text` titled `title`; returns the button chosen. `defaultButton` is the one Enter
+    // presses: a question whose Yes erases something names No, so a hurried Enter keeps the data.
+    // Without it the box chooses (its first button).
     virtual Answer message(const QString& text, const QString& title, Icon icon = Icon::None,
-                           Buttons buttons = Buttons::Ok) = 0;
+                           Buttons buttons = Buttons::Ok, std::optional<Answer> defaultButton = {}) = 0;
     // Asks for one line of text; returns "" when the user cancels (as the classic input box does).
     virtual QString input(const QString& prompt, const QString& title, const QString& defaultText = {}) = 0;
     // Asks where to save a file: starts in `directory` with `fileName` proposed (an absolute

@@ -192,6 +192,11 @@ void frmSysTray::calculatorClosed() {
         unload();
 }
 
+void frmSysTray::endFromOutside() {
+    if (m_calculator) m_calculator->engine().fileNotices().hold();
+    unload();
+}
+
 void frmSysTray::unload() {
     if (m_unloading) return;
     m_unloading = true;

@@ -42,6 +42,9 @@ public:
     void showCalculator();
     // "Sair" and every other road to the end: closes every window and ends the process.
     void unload();
+    // The session ends or the system asks the program to stop: the same closing as "Sair", with
+    // nobody left to answer a box, so what the files would have to say is not shown.
+    void endFromOutside();
 
     frmCalcula* calculator() const { return m_calculator.get(); }
     QSystemTrayIcon* trayIcon() const { return m_tray; }

@@ -1,5 +1,6 @@
 #include "shell/helptips.h"
 
+#include "core/atomicfile.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "shell/messagecatalog.h"
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -165,10 +165,7 @@ QString installManual(const QString& dataDir) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) return {};
     // Written whole or not at all: a browser that is still showing the old manual must not see a
     // half-written one.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) return {};
-    out.write(manual);
-    return out.commit() ? path : QString();
+    return AtomicFile::write(path, manual).ok() ? path : QString();
 }
 
 bool askForManual(Dialogs& dialogs, int language, const QString& windowTitle) {

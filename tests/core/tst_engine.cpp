@@ -2,9 +2,11 @@
 // the exact tape, display, counter and clipboard out.
 
 #include "core/engine.h"
+#include "core/tapestate.h"
 #include "shell/messagecatalog.h"
 #include "support/enginerig.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -300,25 +302,54 @@ private slots:
         QCOMPARE(rig.dialogs.shown.at(0).icon, Dialogs::Icon::Exclamation);
     }
 
+    // A backup that cannot be written is told by its name, once until it works again.
+    void backupThatCannotBeWrittenIsTold() {
+        Rig rig;
+        QVERIFY(QDir().mkpath(rig.engine->backupFilePath()));
+        for (int i = 0; i < 2; ++i) {
+            rig.type(QStringLiteral("5+3="));
+            rig.engine->clearTape();
+        }
+        QCOMPARE(rig.dialogs.shown.size(), 1);
+        QVERIFY(rig.dialogs.shown.at(0).text.contains(QDir::toNativeSeparators(rig.engine->backupFilePath())));
+    }
+
+    // A total past the tape's capacity asks to clear it. Enter answers No, and the total is in the
+    // state file before the question is up, so a crash while it waits loses nothing.
     void fullTapeAsksToClear_data() {
-        QTest::addColumn<Dialogs::Answer>("answer");
+        QTest::addColumn<QList<Dialogs::Answer>>("answers");
         QTest::addColumn<bool>("cleared");
-        QTest::newRow("yes clears") << Dialogs::Answer::Yes << true;
-        QTest::newRow("no keeps") << Dialogs::Answer::No << false;
+        QTest::newRow("yes clears") << QList{Dialogs::Answer::Yes} << true;
+        QTest::newRow("no keeps") << QList{Dialogs::Answer::No} << false;
+        QTest::newRow("Enter keeps") << QList<Dialogs::Answer>{} << false;
     }
 
     void fullTapeAsksToClear() {
-        QFETCH(Dialogs::Answer, answer);
         Rig rig;
         while (rig.engine->tape().size() <= Engine::TapeCapacity) rig.type(QStringLiteral("1+"));
         QVERIFY2(rig.dialogs.shown.isEmpty(), "only a total asks");
-        rig.dialogs.answers = {answer};
+        // As the window does: the tape is kept whenever it settles.
+        const QString file = TapeStateFile::path(rig.dir.path(), QStringLiteral("1"));
+        connect(rig.engine.get(), &Engine::tapeSettled, this,
+                [&] { TapeStateFile::save(*rig.engine, file, QStringLiteral("05/12/2026")); });
+        QString shownTape, keptTape;
+        rig.dialogs.onMessage = [&](const FakeDialogs::Shown&) {
+            shownTape = rig.engine->tape().text();
+            const auto kept = TapeStateFile::readStateFile(file);
+            keptTape = kept ? kept->state.tape : QString();
+        };
+        QFETCH(QList<Dialogs::Answer>, answers);
+        rig.dialogs.answers = answers;
         rig.type(QStringLiteral("="));
         QCOMPARE(rig.dialogs.shown.size(), 1);
         QCOMPARE(rig.dialogs.shown.at(0).text, fMensagem(4));
         QCOMPARE(rig.dialogs.shown.at(0).buttons, Dialogs::Buttons::YesNo);
+        QCOMPARE(rig.dialogs.shown.at(0).defaultButton, std::optional(Dialogs::Answer::No));
+        QVERIFY(shownTape.endsWith(QStringLiteral(" T\r\n") + TapeSeparator + QStringLiteral("\r\n")));
+        QCOMPARE(keptTape, shownTape);
         QFETCH(bool, cleared);
         QCOMPARE(rig.engine->tape().size() < 100, cleared);
+        QCOMPARE(TapeStateFile::readStateFile(file)->state.tape, rig.engine->tape().text());
     }
 
     void enterAddsAnnouncesItselfOnce() {

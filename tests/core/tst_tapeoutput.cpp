@@ -7,6 +7,7 @@
 #include "support/fakedialogs.h"
 #include "support/fakeprinter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
@@ -77,20 +78,32 @@ class TestTapeOutput : public QObject {
     Q_OBJECT
 
   private slots:
-    // Cancelled, then a folder that is gone, then saved: each dialog starts where the last one that
-    // was passed ended, whether the file could be written or not.
+    // Cancelled, then a folder that is gone, then a folder where the file should be, then saved. A
+    // file that cannot be written says so with the system's reason, every time, and the next dialog
+    // still starts where the last good save was.
     void saveCommand() {
         Rig rig;
         rig.settings = {{"Conf/UltimoArq", "/srv/maio.txt"}, {"Conf/UltimoPath", "/srv"}};
-        const QString gone = rig.dir.filePath("gone/contas.txt"), path = rig.dir.filePath("contas.txt");
-        rig.dialogs.savePaths = {QString(), gone, path};
+        const QString gone = rig.dir.filePath("gone/contas.txt"), taken = rig.dir.filePath("taken.txt");
+        const QString path = rig.dir.filePath("contas.txt");
+        QVERIFY(QDir(rig.dir.path()).mkdir("taken.txt"));
+        rig.dialogs.savePaths = {QString(), gone, taken, path};
         QCOMPARE(saveTape(rig.env, tape(3)), Outcome::Cancelled);
-        QCOMPARE(saveTape(rig.env, tape(3)), Outcome::Failed);
+        for (const QString& failing : {gone, taken}) {
+            QCOMPARE(saveTape(rig.env, tape(3)), Outcome::Failed);
+            const auto& said = rig.dialogs.shown.constLast();
+            QCOMPARE(said.icon, Dialogs::Icon::Critical);
+            // Message 241 names the file, and the system's reason fills its second blank.
+            QVERIFY2(said.text.contains(failing) && said.text.size() > fMensagem(241, failing).size(),
+                     qPrintable(said.text));
+        }
+        QCOMPARE(rig.dialogs.shown.size(), 2);
         QCOMPARE(saveTape(rig.env, tape(3)), Outcome::Done);
         QCOMPARE(readAll(path), (tape(3) + TapeLine::CrLf).toUtf8()); // the tape exactly, in UTF-8
-        QCOMPARE(rig.dialogs.saveRequests.value(1).fileName, QStringLiteral("/srv/maio.txt"));
-        QCOMPARE(rig.dialogs.saveRequests.value(2).fileName, gone);
-        QCOMPARE(rig.dialogs.saveRequests.value(2).directory, QFileInfo(gone).path());
+        QCOMPARE(rig.dialogs.saveRequests.value(3).fileName, QStringLiteral("/srv/maio.txt"));
+        QCOMPARE(rig.dialogs.saveRequests.value(3).directory, QStringLiteral("/srv"));
+        QCOMPARE(rig.settings.value("Conf/UltimoArq"), path);
+        QCOMPARE(rig.settings.value("Conf/UltimoPath"), rig.dir.path());
     }
 
     void printCommand() {

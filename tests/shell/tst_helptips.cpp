@@ -48,7 +48,7 @@ class TestHelpTips : public QObject {
         // as many lines as its Portuguese original.
         const QStringList pages = helpPages(language), portuguese = helpPages(1);
         QString seen;
-        for (const auto& [text, title, icon, buttons] : dialogs.shown) {
+        for (const auto& [text, title, icon, buttons, defaultButton] : dialogs.shown) {
             const bool asks = icon == Dialogs::Icon::Information && buttons == Dialogs::Buttons::YesNo;
             const bool page = asks && title == helpPagesTitle(language) && text == pages.value(seen.size()) &&
                               text.count(u'\n') + text.count(u'\r') == 2 * text.count(u"\r\n"_qs) &&

@@ -6,7 +6,8 @@
 #include <functional>
 
 // Dialogs answered from a script. Every question is recorded; answers are taken in order and
-// a question with no scripted answer gets the default (Ok/No, or "" for input).
+// a question with no scripted answer gets what Enter would give: its default button, else Ok/No
+// (or "" for input).
 class FakeDialogs : public Dialogs {
 public:
     struct Shown {
@@ -14,16 +15,19 @@ public:
         QString title;
         Icon icon;
         Buttons buttons;
+        std::optional<Answer> defaultButton;
     };
 
-    Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override {
-        shown.append({text, title, icon, buttons});
+    Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
+                   std::optional<Answer> defaultButton) override {
+        shown.append({text, title, icon, buttons, defaultButton});
         if (onMessage) onMessage(shown.constLast());
         if (!answers.isEmpty()) return answers.takeFirst();
+        if (defaultButton) return *defaultButton;
         return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override {
-        shown.append({prompt, title, Icon::None, Buttons::OkCancel});
+        shown.append({prompt, title, Icon::None, Buttons::OkCancel, {}});
         inputDefaults.append(defaultText);
         return inputs.isEmpty() ? QString() : inputs.takeFirst();
     }

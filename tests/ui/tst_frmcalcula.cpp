@@ -2,6 +2,7 @@
 // tape read back by their object names.
 
 #include "core/frmcalcula.h"
+#include "core/tapestate.h"
 #include "shell/messagecatalog.h"
 #include "support/fakeclipboard.h"
 #include "support/fakedesktop.h"
@@ -47,6 +48,17 @@ class TestFrmCalcula : public QObject {
         if (entry.isEmpty()) return;
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(m_window->action(entry)).center());
         QTRY_VERIFY(!menu->isVisible());
+    }
+    // A calculator as the program opens it: loaded from its data folder, not shown yet.
+    void openLoaded(const QString& dataDir) {
+        m_window.reset();
+        EngineEnvironment env;
+        env.clipboard = &m_clipboard;
+        env.dialogs = &m_dialogs;
+        env.dataDir = m_dir.filePath(dataDir);
+        env.separators = {QLatin1Char(','), QLatin1Char('.')};
+        m_window = std::make_unique<frmCalcula>(env);
+        m_window->load(frmCalcula::Mode::Full, nullptr);
     }
 
 private slots:
@@ -331,6 +343,80 @@ private slots:
         qputenv("PATH", path);
         QCOMPARE(m_desktop.started.size(), 1);
         QCOMPARE(m_desktop.started.at(0).program, xcalc.fileName());
+    }
+
+    // A data folder that refuses the state file: the user hears it once, with the file's name and the
+    // system's reason, and goes on calculating; once the file could be written again, the next
+    // failure is worth telling again.
+    void aStateFileThatCannotBeWrittenIsToldOnce_data() {
+        QTest::addColumn<QString>("dataDir");
+        QTest::addColumn<QString>("blocker"); // a folder when it ends in "/", else a file
+        QTest::newRow("a folder in its place") << "taken/"
+                                               << "taken/calc1.fita/";
+        QTest::newRow("data folder under a file") << "file/Tabulora/"
+                                                  << "file";
+    }
+    void aStateFileThatCannotBeWrittenIsToldOnce() {
+        QFETCH(QString, dataDir);
+        QFETCH(QString, blocker);
+        const QString blockerPath = m_dir.filePath(blocker);
+        auto block = [&] {
+            if (blocker.endsWith(u'/')) return QDir().mkpath(blockerPath);
+            QFile f(blockerPath);
+            return f.open(QIODevice::WriteOnly);
+        };
+        auto unblock = [&] {
+            return QFileInfo(blockerPath).isDir() ? QDir(blockerPath).removeRecursively()
+                                                  : QFile::remove(blockerPath);
+        };
+        QVERIFY(block());
+        openLoaded(dataDir);
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        const QString stateFile = QDir::toNativeSeparators(m_window->stateFilePath());
+        auto toldAbout = [&] {
+            int count = 0;
+            for (const auto& said : m_dialogs.shown)
+                count += said.text.startsWith(fMensagem(240).left(20)) && said.text.contains(stateFile);
+            return count;
+        };
+        type(QStringLiteral("5+3="));
+        QTRY_COMPARE(toldAbout(), 1);
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QVERIFY2(m_dialogs.shown.at(0).text.size() > fMensagem(240, stateFile).size(), "the system's reason");
+        type(QStringLiteral("2+2="));
+        QCOMPARE(m_clipboard.text(), QStringLiteral("4"));
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QVERIFY(unblock());
+        type(QStringLiteral("1+1="));
+        const auto kept = TapeStateFile::readStateFile(m_window->stateFilePath());
+        QVERIFY(kept && kept->state.tape.contains(QStringLiteral("                       4 T\r\n")));
+        QVERIFY(QFile::remove(m_window->stateFilePath()) && QDir(blockerPath).removeRecursively() && block());
+        type(QStringLiteral("1+2="));
+        QCOMPARE(toldAbout(), 2);
+        QCOMPARE(m_clipboard.text(), QStringLiteral("3"));
+    }
+
+    // A state file cut short gives back the tape lines it holds whole, and the window says where
+    // the damaged file went, once it is in front.
+    void aDamagedStateFileIsToldWhenTheWindowIsShown() {
+        QFile damaged(m_dir.filePath(QStringLiteral("damaged/calc1.fita")));
+        QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("damaged"))) &&
+                damaged.open(QIODevice::WriteOnly));
+        damaged.write("\"" + QDate::currentDate().toString("dd/MM/yyyy").toLatin1() +
+                      "\",\"                      12 +\r\n                       3 +\r\n             ");
+        damaged.close();
+        openLoaded(QStringLiteral("damaged/"));
+        QVERIFY(m_dialogs.shown.isEmpty());
+        m_window->show();
+        m_window->activateWindow();
+        QTRY_COMPARE(m_dialogs.shown.size(), 1);
+        QVERIFY2(m_dialogs.shown.at(0).text.startsWith(fMensagem(242).left(30)) &&
+                     m_dialogs.shown.at(0).text.contains(QStringLiteral("calc1.fita.damaged-")),
+                 qPrintable(m_dialogs.shown.at(0).text));
+        QCOMPARE(tapeText(), QStringLiteral("                      12 +\n                       3 +\n"
+                                            " =========================\n"));
     }
 };
 

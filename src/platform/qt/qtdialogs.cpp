@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 // Message texts use CR LF for line breaks; Qt wants LF.
@@ -52,7 +53,8 @@ private:
     QPointer<QWidget> m_focus;
 };
 
-Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Icon icon, Buttons buttons) {
+Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Icon icon, Buttons buttons,
+                                   std::optional<Answer> defaultButton) {
     const FocusComesBack focusComesBack;
     CopyableMessageBox box(m_parent);
     box.setWindowTitle(title);
@@ -69,6 +71,14 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Ic
     case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case Buttons::YesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
     case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    }
+    if (defaultButton) {
+        const QMessageBox::StandardButton standard = *defaultButton == Answer::Yes      ? QMessageBox::Yes
+                                                     : *defaultButton == Answer::No     ? QMessageBox::No
+                                                     : *defaultButton == Answer::Cancel ? QMessageBox::Cancel
+                                                                                        : QMessageBox::Ok;
+        if (QAbstractButton* button = box.button(standard))
+            box.setDefaultButton(qobject_cast<QPushButton*>(button));
     }
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;

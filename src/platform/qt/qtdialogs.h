@@ -8,7 +8,8 @@ class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
-    Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
+    Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
+                   std::optional<Answer> defaultButton) override;
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString saveFileName(const QString& title, const QString& directory, const QString& fileName,
                          const QString& filter, const QString& defaultSuffix) override;

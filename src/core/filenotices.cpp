@@ -1,0 +1,40 @@
+#include "core/filenotices.h"
+
+#include "shell/messagecatalog.h"
+
+#include <QDir>
+
+bool FileNotices::kept(const QString& path, const FileWriteResult& result) {
+    const QString file = QDir::cleanPath(path);
+    if (result.ok()) {
+        m_failing.remove(file);
+        return true;
+    }
+    if (!m_failing.contains(file)) {
+        m_failing.insert(file);
+        tell(fMensagem(240, QDir::toNativeSeparators(file), result.error), Dialogs::Icon::Exclamation);
+    }
+    return false;
+}
+
+bool FileNotices::saved(const QString& path, const FileWriteResult& result) {
+    if (result.ok()) return true;
+    tell(fMensagem(241, QDir::toNativeSeparators(QDir::cleanPath(path)), result.error),
+         Dialogs::Icon::Critical);
+    return false;
+}
+
+void FileNotices::tell(const QString& text, Dialogs::Icon icon) {
+    if (m_held) {
+        m_waiting.append({text, icon});
+        return;
+    }
+    if (m_dialogs) m_dialogs->message(text, m_title, icon);
+}
+
+void FileNotices::release() {
+    m_held = false;
+    const QList<Notice> waiting = std::exchange(m_waiting, {});
+    for (const Notice& n : waiting)
+        tell(n.text, n.icon);
+}
