@@ -98,7 +98,7 @@ QList<Page> spanishPages() {
             u"que ya se ha introducido:"_qs +
                 LineBreak + u"Ctrl+Z = Deshacer la(s) última(s) entrada(s)"_qs + LineBreak +
                 u"Ctrl+R = Rehacer las entradas que se deshicieron con Ctrl+Z"_qs,
-            u"- Usuario de PORTÁTIL (Laptop): Desactive la opción 'NUMLOCK SIEMPRE LIGADO' del menú "
+            u"- Usuario de PORTÁTIL (Laptop): Desactive la opción 'NUMLOCK SIEMPRE ACTIVADO' del menú "
             u"CONFIGURAR para poder usar el teclado alfabético como si fuera un teclado numérico. NOTA: la "
             u"cedilla pasa a ser el signo +"_qs,
         },

@@ -164,7 +164,7 @@ private slots:
         setCurrentLanguage(4);
         auto w = open();
         QVERIFY(checked(*w, "mnuFrench"));
-        QCOMPARE(w->action(QStringLiteral("mnuFita"))->text(), QStringLiteral("&Liste des Calculs (Ruban)"));
+        QCOMPARE(w->action(QStringLiteral("mnuFita"))->text(), QStringLiteral("&Liste des Calculs (Bande)"));
     }
 
     void startWithTheSessionFollowsTheMenu() {
