@@ -5,9 +5,9 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-BUILD_PKGS = g++ cmake ninja-build pkg-config qt6-base-dev librtmidi-dev libxcb-keysyms1-dev \
+BUILD_PKGS = g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n librtmidi-dev libxcb-keysyms1-dev \
              libxcb-xtest0-dev libxcb-xkb-dev libxtst-dev libx11-dev libxkbcommon-dev
-TEST_PKGS  = xvfb xauth xdotool xclip x11-utils xterm poppler-utils imagemagick trayer
+TEST_PKGS  = xvfb xauth x11-xkb-utils xdotool xclip x11-utils xterm poppler-utils imagemagick trayer openbox
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

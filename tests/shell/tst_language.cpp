@@ -35,6 +35,23 @@ class TestLanguage : public QObject {
             QCOMPARE(langIdFor(QLocale(locale).language(), QLocale(locale).territory()), langId);
         QCOMPARE(chooseLanguage(stored, quint16(langId)), language);
     }
+
+    // Qt's own buttons speak the chosen language, and switching back to English takes them back.
+    void qtTextsFollowTheLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("yes");
+        QTest::addColumn<QString>("cancel");
+        QTest::newRow("Portuguese") << 1 << u"&Sim"_qs << u"Cancelar"_qs;
+        QTest::newRow("Spanish") << 3 << u"&Sí"_qs << u"Cancelar"_qs;
+        QTest::newRow("French") << 4 << u"&Oui"_qs << u"Annuler"_qs;
+        QTest::newRow("English") << 2 << u"&Yes"_qs << u"Cancel"_qs;
+    }
+    void qtTextsFollowTheLanguage() {
+        QFETCH(int, language);
+        QVERIFY(applyQtTranslations(language));
+        QTEST(QCoreApplication::translate("QPlatformTheme", "&Yes"), "yes");
+        QTEST(QCoreApplication::translate("QPlatformTheme", "Cancel"), "cancel");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLanguage)

@@ -86,6 +86,20 @@ private slots:
         QCOMPARE(m_dialogs.shown.size(), 0); // the Enter-adds announcement is for a user's click
     }
 
+    void storedFormat_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("format");
+        QTest::newRow("a format") << "4" << 4;
+        QTest::newRow("not a number keeps the designed one") << "abc" << 2;
+        QTest::newRow("out of range keeps the designed one") << "11" << 2;
+    }
+    void storedFormat() {
+        QFETCH(QString, stored);
+        m_store->write(QStringLiteral("Conf"), QStringLiteral("Formato"), stored);
+        auto w = open();
+        QTEST(w->engine().formatIndex(), "format");
+    }
+
     void positionOffTheScreenStartsAtTheEdge_data() {
         QTest::addColumn<QString>("top");
         QTest::addColumn<QString>("left");
