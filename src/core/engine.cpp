@@ -792,7 +792,7 @@ QString Engine::dateHeader() const {
     return (QLatin1Char(' ') + today.toString(pattern) + QLatin1Char(' ') + day).leftJustified(26, QLatin1Char(' '));
 }
 
-void Engine::writeBackup() {
+bool Engine::writeBackup() {
     QDir().mkpath(m_env.dataDir);
     QFile file(backupFilePath());
     const QString record = m_tape.text() + TapeLine::separator() + QString(8, QLatin1Char(' ')) +
@@ -803,16 +803,19 @@ void Engine::writeBackup() {
     if (!file.open(QIODevice::Append) || file.write(bytes) != bytes.size() || !file.flush())
         result.error = file.errorString();
     file.close();
-    if (!m_notices.kept(backupFilePath(), result)) return;
+    if (!m_notices.kept(backupFilePath(), result)) return false;
     if (file.size() > BackupWarningSize && !m_loading && m_env.dialogs) {
         m_env.dialogs->message(message(173), m_env.windowTitle, Dialogs::Icon::Exclamation);
         showBackup();
     }
+    return true;
 }
 
 void Engine::clearTape() {
     if (inactive()) return;
-    if (m_backup && m_tape.size() >= 29) writeBackup();
+    // A tape whose backup could not be written stays: the user was told why, and clearing it would
+    // lose it for good. Switching the backup off clears it.
+    if (m_backup && m_tape.size() >= 29 && !writeBackup()) return;
     m_tape.setText(dateHeader() + TapeLine::CrLf + TapeLine::separator());
     tapeChanged();
     LimpaTudo();

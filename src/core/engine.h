@@ -191,7 +191,7 @@ private:
     void dropRedo();
     void press(const QString& objectName);
     void askToClearFullTape();
-    void writeBackup();
+    bool writeBackup();
     QString timeFromTotal() const;
     QString message(int number) const;
 

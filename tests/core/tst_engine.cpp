@@ -302,7 +302,8 @@ private slots:
         QCOMPARE(rig.dialogs.shown.at(0).icon, Dialogs::Icon::Exclamation);
     }
 
-    // A backup that cannot be written is told by its name, once until it works again.
+    // A backup that cannot be written is told by its name, once until it works again, and the tape
+    // it was to keep is not cleared.
     void backupThatCannotBeWrittenIsTold() {
         Rig rig;
         QVERIFY(QDir().mkpath(rig.engine->backupFilePath()));
@@ -312,6 +313,10 @@ private slots:
         }
         QCOMPARE(rig.dialogs.shown.size(), 1);
         QVERIFY(rig.dialogs.shown.at(0).text.contains(QDir::toNativeSeparators(rig.engine->backupFilePath())));
+        QCOMPARE(rig.engine->tape().text().count(QStringLiteral(" 8 T")), 2);
+        rig.engine->setBackup(false);
+        rig.engine->clearTape();
+        QVERIFY(!rig.engine->tape().text().contains(QStringLiteral(" 8 T")));
     }
 
     // A total past the tape's capacity asks to clear it. Enter answers No, and the total is in the
