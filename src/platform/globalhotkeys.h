@@ -59,7 +59,8 @@ class GlobalHotkeys : public QObject {
     virtual void unregisterAll() = 0;
 
   signals:
-    // A registered hotkey was pressed and released. Delivered from the event loop, so a receiver may
+    // A registered hotkey was pressed, and again for each auto-repeat while it is held. Every press
+    // counts, in order, however the keys overlap. Delivered from the event loop, so a receiver may
     // open dialogs or wait for other programs.
     void activated(int id);
 };

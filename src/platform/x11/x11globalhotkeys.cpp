@@ -5,8 +5,9 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QMetaObject>
-#include <QTimer>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <memory>
 #include <xcb/xcb.h>
@@ -35,6 +36,12 @@ QList<quint8> keycodesOf(xcb_key_symbols_t* symbols, quint32 sym) {
     return result;
 }
 
+// Returns once the server has carried out every request sent before.
+void waitForServer(xcb_connection_t* connection) {
+    XcbPtr<xcb_get_input_focus_reply_t> reply(
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr), &std::free);
+}
+
 } // namespace
 
 X11GlobalHotkeys::X11GlobalHotkeys(QObject* parent) : GlobalHotkeys(parent) {
@@ -55,7 +62,10 @@ X11GlobalHotkeys::~X11GlobalHotkeys() {
 QList<GlobalHotkeys::Hotkey> X11GlobalHotkeys::registerAll(const QList<Hotkey>& hotkeys) {
     unregisterAll();
     if (!m_connection) return hotkeys;
+    return grabKeys(hotkeys);
+}
 
+QList<GlobalHotkeys::Hotkey> X11GlobalHotkeys::grabKeys(const QList<Hotkey>& hotkeys) {
     // Lock modifiers change the state a key arrives with, and a grab matches the state exactly, so
     // every hotkey is grabbed once for each combination of CapsLock and NumLock.
     const quint16 numLock = x11::modifierMask(m_connection, XK_Num_Lock);
@@ -144,20 +154,50 @@ QList<GlobalHotkeys::Hotkey> X11GlobalHotkeys::registerAll(const QList<Hotkey>& 
     return result;
 }
 
-void X11GlobalHotkeys::unregisterAll() {
+void X11GlobalHotkeys::ungrabKeys() {
     m_matcher.clear();
-    m_ready.clear();
-    if (!m_connection || m_grabs.isEmpty()) return;
     for (const Grab& grab : std::as_const(m_grabs))
         xcb_ungrab_key(m_connection, grab.keycode, m_root, grab.modifiers);
     m_grabs.clear();
+}
+
+void X11GlobalHotkeys::unregisterAll() {
+    m_ready.clear();
+    if (!m_connection) return;
+    if (m_matcher.hotkeyDown()) releaseKeyboard();
+    m_matcher = {};
+    if (m_grabs.isEmpty()) return;
+    ungrabKeys();
     // Wait until the server has done it, so a key typed right after reaches the focused program.
-    XcbPtr<xcb_get_input_focus_reply_t> sync(
-        xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr), &std::free);
+    waitForServer(m_connection);
+}
+
+// A passive grab ends with the release of the key that started it. Keys overlap (4 down, 5 down,
+// 4 up, 5 up), and the release of 5 would then reach the program in front. So every hotkey press
+// takes the whole keyboard until no key pressed as a hotkey is down. The press may be read late,
+// after its key was let go and the release went elsewhere: the key vector, read after the grab,
+// tells which keys are really down, so the keyboard is never kept for a key nobody holds.
+void X11GlobalHotkeys::holdKeyboard() {
+    const xcb_grab_keyboard_cookie_t grab = xcb_grab_keyboard(m_connection, 0, m_root, XCB_CURRENT_TIME,
+                                                              XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+    const xcb_query_keymap_cookie_t keys = xcb_query_keymap(m_connection);
+    xcb_discard_reply(m_connection, grab.sequence);
+    XcbPtr<xcb_query_keymap_reply_t> keymap(xcb_query_keymap_reply(m_connection, keys, nullptr), &std::free);
+    if (keymap) {
+        std::array<quint8, 32> down{};
+        std::copy(std::begin(keymap->keys), std::end(keymap->keys), down.begin());
+        m_matcher.forgetKeysUp(down);
+    }
+    if (!keymap || !m_matcher.hotkeyDown()) releaseKeyboard();
+}
+
+void X11GlobalHotkeys::releaseKeyboard() {
+    xcb_ungrab_keyboard(m_connection, XCB_CURRENT_TIME);
+    xcb_flush(m_connection);
 }
 
 bool X11GlobalHotkeys::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
-    if (m_matcher.isEmpty() || eventType != "xcb_generic_event_t") return false;
+    if (!m_connection || eventType != "xcb_generic_event_t") return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     const quint8 type = event->response_type & 0x7f;
     if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE) return false;
@@ -166,19 +206,27 @@ bool X11GlobalHotkeys::nativeEventFilter(const QByteArray& eventType, void* mess
     const auto* key = reinterpret_cast<const xcb_key_press_event_t*>(event);
     if (key->event != m_root) return false;
 
-    const X11HotkeyMatcher::Outcome outcome = type == XCB_KEY_PRESS
-                                                  ? m_matcher.press(key->detail, key->state, key->time)
-                                                  : m_matcher.release(key->detail, key->time);
-    // Receivers run from the event loop, never inside Qt's processing of X events. By then every event
-    // read with this one has been seen, so a held-back release is known to be real.
-    if (outcome.fired) m_ready.append(*outcome.fired);
-    if (outcome.fired || outcome.settleLater)
-        QMetaObject::invokeMethod(this, &X11GlobalHotkeys::settle, Qt::QueuedConnection);
+    if (type == XCB_KEY_RELEASE) {
+        const X11HotkeyMatcher::Outcome outcome = m_matcher.release(key->detail);
+        if (outcome.swallow && !m_matcher.hotkeyDown()) releaseKeyboard();
+        return outcome.swallow;
+    }
+    if (m_matcher.isEmpty()) return false;
+    const X11HotkeyMatcher::Outcome outcome = m_matcher.press(key->detail, key->state);
+    if (outcome.fired) {
+        holdKeyboard();
+        // Receivers run from the event loop, never inside Qt's processing of X events.
+        m_ready.append(*outcome.fired);
+        if (!m_deliveryQueued) {
+            m_deliveryQueued = true;
+            QMetaObject::invokeMethod(this, &X11GlobalHotkeys::deliver, Qt::QueuedConnection);
+        }
+    }
     return outcome.swallow;
 }
 
-void X11GlobalHotkeys::settle() {
-    if (const auto id = m_matcher.settle()) m_ready.append(*id);
+void X11GlobalHotkeys::deliver() {
+    m_deliveryQueued = false;
     // One at a time from the front: a receiver that runs a nested event loop delivers the later ones
     // itself, still in order.
     while (!m_ready.isEmpty())

@@ -21,7 +21,11 @@ class X11GlobalHotkeys : public GlobalHotkeys, private QAbstractNativeEventFilte
 
   private:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
-    void settle();
+    QList<Hotkey> grabKeys(const QList<Hotkey>& hotkeys);
+    void ungrabKeys();
+    void holdKeyboard();
+    void releaseKeyboard();
+    void deliver();
 
     struct Grab {
         quint8 keycode;
@@ -33,4 +37,5 @@ class X11GlobalHotkeys : public GlobalHotkeys, private QAbstractNativeEventFilte
     QList<Grab> m_grabs; // every modifier variant held, for ungrabbing
     X11HotkeyMatcher m_matcher;
     QList<int> m_ready; // fired, waiting for the event loop
+    bool m_deliveryQueued = false;
 };
