@@ -3,6 +3,7 @@
 // X server only the unavailable case and the matcher's rules run. tests/e2e/test_hotkeys.sh covers
 // the hotkeys of the calculator itself; here each guarantee of the service is checked on its own.
 
+#include "core/keymap.h"
 #include "platform/x11/x11globalhotkeys.h"
 #include "platform/x11/x11hotkeymatcher.h"
 #include "platform/x11/x11keyboardstate.h"
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
 
@@ -29,6 +31,7 @@ template <typename T> using Reply = std::unique_ptr<T, decltype(&free)>; // what
 static constexpr int kTimeout = 3000;
 static constexpr int kMarker = 2; // Ctrl + keypad 2, sent last so that "nothing else fired" needs no waiting
 static constexpr int kTakeSelection = 40;
+static constexpr int kFollower = 50; // a letter key, which moves between layouts
 // clang-format off
 static const Hotkeys kHotkeys = {
     {1, keysym::keypadDigit(1), Mod::Control}, {kMarker, keysym::keypadDigit(2), Mod::Control},
@@ -81,6 +84,7 @@ class TestX11GlobalHotkeys : public QObject, public QAbstractNativeEventFilter {
     QList<quint8> m_modifierKeys;
     xcb_key_symbols_t* m_symbols = nullptr;
     quint16 m_numLock = 0;
+    bool m_layoutChanged = false;
     X11GlobalHotkeys m_hotkeys;
     X11KeyboardState m_keyboard;
     QLineEdit m_edit;   // this program's window
@@ -122,6 +126,12 @@ class TestX11GlobalHotkeys : public QObject, public QAbstractNativeEventFilter {
         if (locked(XCB_MOD_MASK_LOCK) != bool(locks & 2)) QVERIFY(xdotool("key Caps_Lock"));
         QVERIFY(waitUntil([&] { return locked(XCB_MOD_MASK_LOCK) == bool(locks & 2); }));
         QCOMPARE(locked(m_numLock), bool(locks & 1));
+    }
+    void setLayout(const QString& setxkbmapArgs) {
+        QVERIFY(run(QStringLiteral("setxkbmap"), setxkbmapArgs.split(QLatin1Char(' '))));
+        xcb_key_symbols_free(m_symbols);
+        m_symbols = xcb_key_symbols_alloc(m_other);
+        m_numLock = x11::modifierMask(m_other, XK_Num_Lock);
     }
     void focusOther() {
         xcb_set_input_focus(m_other, XCB_INPUT_FOCUS_POINTER_ROOT, m_otherWindow, XCB_CURRENT_TIME);
@@ -204,6 +214,7 @@ class TestX11GlobalHotkeys : public QObject, public QAbstractNativeEventFilter {
         if (!onX()) return;
         m_hotkeys.unregisterAll();
         xcb_ungrab_key(m_other, XCB_GRAB_ANY, m_session.root, XCB_MOD_MASK_ANY);
+        if (std::exchange(m_layoutChanged, false)) setLayout(QStringLiteral("-layout us -model pc105"));
     }
 
     void unavailableWithoutX() {
@@ -366,6 +377,49 @@ class TestX11GlobalHotkeys : public QObject, public QAbstractNativeEventFilter {
         QCOMPARE(m_otherKeys.size(), 2);
         QVERIFY(m_otherKeys[0].press && m_otherKeys[0].keycode == keycode(XK_c));
         QVERIFY(m_otherKeys[0].state & XCB_MOD_MASK_CONTROL);
+    }
+
+    // The keypad's decimal key is the separator whatever it types: KP_Decimal in the US layout,
+    // KP_Separator in the Brazilian one (KP_Delete without NumLock either way, which is what xdotool
+    // sends). Ctrl+Delete stays the main Delete key's, and a layout chosen while the calculator runs
+    // changes none of it.
+    void keysFollowTheLayout_data() {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("laterLayout");
+        QTest::addColumn<int>("locks");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("id");
+        const QString us = "-layout us -model pc105", br = "-layout br -model abnt2";
+        const int separator = KeyMap::HotkeySeparator, clearEntry = KeyMap::HotkeyClearEntry;
+        QTest::newRow("us, decimal key") << us << QString() << 0 << "ctrl+KP_Delete" << separator;
+        QTest::newRow("us, decimal key with NumLock")
+            << us << QString() << 1 << "ctrl+KP_Delete" << separator;
+        QTest::newRow("br, decimal key") << br << QString() << 0 << "ctrl+KP_Delete" << separator;
+        QTest::newRow("br, decimal key with NumLock")
+            << br << QString() << 1 << "ctrl+KP_Delete" << separator;
+        QTest::newRow("br, Delete") << br << QString() << 1 << "ctrl+Delete" << clearEntry;
+        QTest::newRow("us, then br, decimal key") << us << br << 1 << "ctrl+KP_Delete" << separator;
+        QTest::newRow("br, then us, decimal key") << br << us << 0 << "ctrl+KP_Delete" << separator;
+    }
+    void keysFollowTheLayout() {
+        QFETCH(QString, layout);
+        QFETCH(QString, laterLayout);
+        QFETCH(int, locks);
+        QFETCH(QString, keys);
+        QFETCH(int, id);
+        m_layoutChanged = true;
+        setLayout(layout);
+        const Hotkeys hotkeys = KeyMap::calculatorHotkeys()
+                                << GlobalHotkeys::Hotkey{kFollower, 'q', Mod::Control | Mod::Shift};
+        QCOMPARE(m_hotkeys.registerAll(hotkeys), Hotkeys{});
+        focusOther();
+        if (!laterLayout.isEmpty()) {
+            setLayout(laterLayout);
+            expectHotkeys({}, {}); // the marker comes after the change
+            m_fired.clear();
+        }
+        setLocks(locks);
+        expectHotkeys(QStringLiteral("key ") + keys, {id});
     }
 
     // Keypad 2 is taken by the other client first with the modifiers `taken`. A refused key is not

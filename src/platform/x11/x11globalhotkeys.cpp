@@ -27,12 +27,22 @@ quint16 toX(GlobalHotkeys::Modifiers modifiers, quint16 altMask) {
     return mask;
 }
 
-QList<quint8> keycodesOf(xcb_key_symbols_t* symbols, quint32 sym) {
+// The keypad's decimal key is the one key whose keysym follows the country: KP_Decimal in the
+// United States, KP_Separator in Brazil (where it types the comma), a plain period or comma with
+// some layout options. KP_Delete, its other level, is what every layout agrees on.
+QList<quint32> keysymsOfKey(quint32 sym) {
+    if (sym == keysym::KP_Decimal) return {keysym::KP_Decimal, keysym::KP_Separator, keysym::KP_Delete};
+    return {sym};
+}
+
+QList<quint8> keycodesOf(xcb_key_symbols_t* symbols, quint32 hotkeySym) {
     QList<quint8> result;
-    XcbPtr<xcb_keycode_t> codes(xcb_key_symbols_get_keycode(symbols, sym), &std::free);
-    if (!codes) return result;
-    for (const xcb_keycode_t* k = codes.get(); *k != XCB_NO_SYMBOL; ++k)
-        if (!result.contains(*k)) result.append(*k);
+    for (const quint32 sym : keysymsOfKey(hotkeySym)) {
+        XcbPtr<xcb_keycode_t> codes(xcb_key_symbols_get_keycode(symbols, sym), &std::free);
+        if (!codes) continue;
+        for (const xcb_keycode_t* k = codes.get(); *k != XCB_NO_SYMBOL; ++k)
+            if (!result.contains(*k)) result.append(*k);
+    }
     return result;
 }
 
