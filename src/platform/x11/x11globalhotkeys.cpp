@@ -12,6 +12,10 @@
 #include <memory>
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
+// The XKB header names a member `explicit`, which C++ reserves.
+#define explicit xkb_explicit
+#include <xcb/xkb.h>
+#undef explicit
 
 #include <X11/keysym.h>
 
@@ -52,6 +56,17 @@ void waitForServer(xcb_connection_t* connection) {
         xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr), &std::free);
 }
 
+bool isKeymapChange(const xcb_generic_event_t* event, quint8 xkbEvent) {
+    const quint8 type = event->response_type & 0x7f;
+    if (type == XCB_MAPPING_NOTIFY) {
+        const auto* mapping = reinterpret_cast<const xcb_mapping_notify_event_t*>(event);
+        return mapping->request == XCB_MAPPING_KEYBOARD || mapping->request == XCB_MAPPING_MODIFIER;
+    }
+    if (xkbEvent == 0 || type != xkbEvent) return false;
+    const quint8 xkbType = event->pad0; // every XKB event carries its own kind here
+    return xkbType == XCB_XKB_NEW_KEYBOARD_NOTIFY || xkbType == XCB_XKB_MAP_NOTIFY;
+}
+
 } // namespace
 
 X11GlobalHotkeys::X11GlobalHotkeys(QObject* parent) : GlobalHotkeys(parent) {
@@ -59,6 +74,22 @@ X11GlobalHotkeys::X11GlobalHotkeys(QObject* parent) : GlobalHotkeys(parent) {
     if (!session) return;
     m_connection = session.connection;
     m_root = session.root;
+    // `setxkbmap br` while the program runs moves keysyms to other keys, and a grab holds a key by
+    // its code: the grabs are made again on every change. A core MappingNotify reaches every client;
+    // an XKB server may tell only through its own events, which Qt selects on this connection as
+    // well (selecting them again only adds to Qt's choice).
+    const xcb_query_extension_reply_t* xkb = xcb_get_extension_data(m_connection, &xcb_xkb_id);
+    if (xkb && xkb->present) {
+        m_xkbEvent = xkb->first_event;
+        const quint16 events = XCB_XKB_EVENT_TYPE_NEW_KEYBOARD_NOTIFY | XCB_XKB_EVENT_TYPE_MAP_NOTIFY;
+        const quint16 parts = XCB_XKB_MAP_PART_KEY_SYMS | XCB_XKB_MAP_PART_MODIFIER_MAP;
+        xcb_discard_reply(
+            m_connection,
+            xcb_xkb_use_extension(m_connection, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION).sequence);
+        xcb_xkb_select_events(m_connection, XCB_XKB_ID_USE_CORE_KBD, events, 0, events, parts, parts,
+                              nullptr);
+        xcb_flush(m_connection);
+    }
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
@@ -72,6 +103,7 @@ X11GlobalHotkeys::~X11GlobalHotkeys() {
 QList<GlobalHotkeys::Hotkey> X11GlobalHotkeys::registerAll(const QList<Hotkey>& hotkeys) {
     unregisterAll();
     if (!m_connection) return hotkeys;
+    m_hotkeys = hotkeys;
     return grabKeys(hotkeys);
 }
 
@@ -172,6 +204,7 @@ void X11GlobalHotkeys::ungrabKeys() {
 }
 
 void X11GlobalHotkeys::unregisterAll() {
+    m_hotkeys.clear();
     m_ready.clear();
     if (!m_connection) return;
     if (m_matcher.hotkeyDown()) releaseKeyboard();
@@ -180,6 +213,13 @@ void X11GlobalHotkeys::unregisterAll() {
     ungrabKeys();
     // Wait until the server has done it, so a key typed right after reaches the focused program.
     waitForServer(m_connection);
+}
+
+void X11GlobalHotkeys::followKeymap() {
+    m_keymapChangeQueued = false;
+    if (m_hotkeys.isEmpty()) return;
+    ungrabKeys();
+    grabKeys(m_hotkeys); // a key the new layout lacks simply never fires, as at registration
 }
 
 // A passive grab ends with the release of the key that started it. Keys overlap (4 down, 5 down,
@@ -209,6 +249,14 @@ void X11GlobalHotkeys::releaseKeyboard() {
 bool X11GlobalHotkeys::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
     if (!m_connection || eventType != "xcb_generic_event_t") return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if (isKeymapChange(event, m_xkbEvent)) {
+        // One change comes as several events; the grabs are made again once, after them all.
+        if (!m_hotkeys.isEmpty() && !m_keymapChangeQueued) {
+            m_keymapChangeQueued = true;
+            QMetaObject::invokeMethod(this, &X11GlobalHotkeys::followKeymap, Qt::QueuedConnection);
+        }
+        return false; // Qt follows the change too
+    }
     const quint8 type = event->response_type & 0x7f;
     if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE) return false;
     // Grabbed without owner events, so a hotkey arrives on the root window even when one of this
