@@ -182,6 +182,7 @@ QList<GlobalHotkeys::Hotkey> X11GlobalHotkeys::grabKeys(const QList<Hotkey>& hot
     }
 
     // A hotkey the server refused in part is not kept in part: NumLock would decide whether it works.
+    bool gaveBack = false;
     for (const Slot& slot : grabSlots) {
         if (slot.used) {
             m_matcher.add(slot.keycode, slot.modifiers, slot.id);
@@ -190,9 +191,14 @@ QList<GlobalHotkeys::Hotkey> X11GlobalHotkeys::grabKeys(const QList<Hotkey>& hot
         } else {
             for (const quint16 variant : slot.held)
                 xcb_ungrab_key(m_connection, slot.keycode, m_root, slot.modifiers | variant);
+            gaveBack = gaveBack || !slot.held.isEmpty();
         }
     }
-    xcb_flush(m_connection);
+    // ...and is free for the program that holds the rest as soon as this returns.
+    if (gaveBack)
+        waitForServer(m_connection);
+    else
+        xcb_flush(m_connection);
     return result;
 }
 
