@@ -3,8 +3,10 @@
 //
 // A hotkey names a key by its X keysym. Keypad keys are matched by the physical key, so a hotkey
 // made of keysym::KP_1 fires whether NumLock makes that key send "1" or "End"; CapsLock and NumLock
-// never stop a hotkey from firing. Where the display server offers no global keys (Wayland, the
-// offscreen platform, no X11 at all) isAvailable() is false and nothing can be registered.
+// never stop a hotkey from firing. keysym::KP_Decimal names the keypad's decimal key whatever the
+// layout makes it type: KP_Decimal (us), KP_Separator (the comma of the Brazilian ABNT2 layout), or
+// a plain period or comma beside KP_Delete. Where the display server offers no global keys (Wayland,
+// the offscreen platform, no X11 at all) isAvailable() is false and nothing can be registered.
 
 #include <QFlags>
 #include <QList>
@@ -17,6 +19,7 @@ inline constexpr quint32 KP_0 = 0xffb0; // KP_1 ... KP_9 follow in order
 inline constexpr quint32 KP_Multiply = 0xffaa;
 inline constexpr quint32 KP_Add = 0xffab;
 inline constexpr quint32 KP_Subtract = 0xffad;
+inline constexpr quint32 KP_Separator = 0xffac;
 inline constexpr quint32 KP_Decimal = 0xffae;
 inline constexpr quint32 KP_Divide = 0xffaf;
 inline constexpr quint32 KP_Enter = 0xff8d;
@@ -59,7 +62,8 @@ class GlobalHotkeys : public QObject {
     virtual void unregisterAll() = 0;
 
   signals:
-    // A registered hotkey was pressed and released. Delivered from the event loop, so a receiver may
+    // A registered hotkey was pressed, and again for each auto-repeat while it is held. Every press
+    // counts, in order, however the keys overlap. Delivered from the event loop, so a receiver may
     // open dialogs or wait for other programs.
     void activated(int id);
 };

@@ -8,9 +8,9 @@ class KeyboardState {
     virtual bool isAvailable() const = 0;
     virtual bool numLockOn() const = 0;
     virtual void setNumLock(bool on) = 0;
-    // Types Ctrl+C into the focused window so that the program in front copies its selection. Keys
-    // still held (the modifiers of the hotkey that asked for it) are released first, so the program
-    // sees a plain Ctrl+C. Returns once the display server has taken the keys; the copy itself
-    // happens later, when that program handles them.
+    // Types Ctrl+C into the focused window so that the program in front copies its selection. It
+    // waits (a second at most) for the key of the hotkey that asked for it to be let go; modifiers
+    // still held are released, so the program sees a plain Ctrl+C. Returns once the display server
+    // has taken the keys; the copy itself happens later, when that program handles them.
     virtual void sendCopyToFocusedWindow() = 0;
 };

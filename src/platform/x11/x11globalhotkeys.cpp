@@ -5,12 +5,17 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QMetaObject>
-#include <QTimer>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <memory>
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
+// The XKB header names a member `explicit`, which C++ reserves.
+#define explicit xkb_explicit
+#include <xcb/xkb.h>
+#undef explicit
 
 #include <X11/keysym.h>
 
@@ -26,13 +31,40 @@ quint16 toX(GlobalHotkeys::Modifiers modifiers, quint16 altMask) {
     return mask;
 }
 
-QList<quint8> keycodesOf(xcb_key_symbols_t* symbols, quint32 sym) {
+// The keypad's decimal key is the one key whose keysym follows the country: KP_Decimal in the
+// United States, KP_Separator in Brazil (where it types the comma), a plain period or comma with
+// some layout options. KP_Delete, its other level, is what every layout agrees on.
+QList<quint32> keysymsOfKey(quint32 sym) {
+    if (sym == keysym::KP_Decimal) return {keysym::KP_Decimal, keysym::KP_Separator, keysym::KP_Delete};
+    return {sym};
+}
+
+QList<quint8> keycodesOf(xcb_key_symbols_t* symbols, quint32 hotkeySym) {
     QList<quint8> result;
-    XcbPtr<xcb_keycode_t> codes(xcb_key_symbols_get_keycode(symbols, sym), &std::free);
-    if (!codes) return result;
-    for (const xcb_keycode_t* k = codes.get(); *k != XCB_NO_SYMBOL; ++k)
-        if (!result.contains(*k)) result.append(*k);
+    for (const quint32 sym : keysymsOfKey(hotkeySym)) {
+        XcbPtr<xcb_keycode_t> codes(xcb_key_symbols_get_keycode(symbols, sym), &std::free);
+        if (!codes) continue;
+        for (const xcb_keycode_t* k = codes.get(); *k != XCB_NO_SYMBOL; ++k)
+            if (!result.contains(*k)) result.append(*k);
+    }
     return result;
+}
+
+// Returns once the server has carried out every request sent before.
+void waitForServer(xcb_connection_t* connection) {
+    XcbPtr<xcb_get_input_focus_reply_t> reply(
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr), &std::free);
+}
+
+bool isKeymapChange(const xcb_generic_event_t* event, quint8 xkbEvent) {
+    const quint8 type = event->response_type & 0x7f;
+    if (type == XCB_MAPPING_NOTIFY) {
+        const auto* mapping = reinterpret_cast<const xcb_mapping_notify_event_t*>(event);
+        return mapping->request == XCB_MAPPING_KEYBOARD || mapping->request == XCB_MAPPING_MODIFIER;
+    }
+    if (xkbEvent == 0 || type != xkbEvent) return false;
+    const quint8 xkbType = event->pad0; // every XKB event carries its own kind here
+    return xkbType == XCB_XKB_NEW_KEYBOARD_NOTIFY || xkbType == XCB_XKB_MAP_NOTIFY;
 }
 
 } // namespace
@@ -42,6 +74,22 @@ X11GlobalHotkeys::X11GlobalHotkeys(QObject* parent) : GlobalHotkeys(parent) {
     if (!session) return;
     m_connection = session.connection;
     m_root = session.root;
+    // `setxkbmap br` while the program runs moves keysyms to other keys, and a grab holds a key by
+    // its code: the grabs are made again on every change. A core MappingNotify reaches every client;
+    // an XKB server may tell only through its own events, which Qt selects on this connection as
+    // well (selecting them again only adds to Qt's choice).
+    const xcb_query_extension_reply_t* xkb = xcb_get_extension_data(m_connection, &xcb_xkb_id);
+    if (xkb && xkb->present) {
+        m_xkbEvent = xkb->first_event;
+        const quint16 events = XCB_XKB_EVENT_TYPE_NEW_KEYBOARD_NOTIFY | XCB_XKB_EVENT_TYPE_MAP_NOTIFY;
+        const quint16 parts = XCB_XKB_MAP_PART_KEY_SYMS | XCB_XKB_MAP_PART_MODIFIER_MAP;
+        xcb_discard_reply(
+            m_connection,
+            xcb_xkb_use_extension(m_connection, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION).sequence);
+        xcb_xkb_select_events(m_connection, XCB_XKB_ID_USE_CORE_KBD, events, 0, events, parts, parts,
+                              nullptr);
+        xcb_flush(m_connection);
+    }
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
@@ -55,7 +103,11 @@ X11GlobalHotkeys::~X11GlobalHotkeys() {
 QList<GlobalHotkeys::Hotkey> X11GlobalHotkeys::registerAll(const QList<Hotkey>& hotkeys) {
     unregisterAll();
     if (!m_connection) return hotkeys;
+    m_hotkeys = hotkeys;
+    return grabKeys(hotkeys);
+}
 
+QList<GlobalHotkeys::Hotkey> X11GlobalHotkeys::grabKeys(const QList<Hotkey>& hotkeys) {
     // Lock modifiers change the state a key arrives with, and a grab matches the state exactly, so
     // every hotkey is grabbed once for each combination of CapsLock and NumLock.
     const quint16 numLock = x11::modifierMask(m_connection, XK_Num_Lock);
@@ -130,6 +182,7 @@ QList<GlobalHotkeys::Hotkey> X11GlobalHotkeys::registerAll(const QList<Hotkey>& 
     }
 
     // A hotkey the server refused in part is not kept in part: NumLock would decide whether it works.
+    bool gaveBack = false;
     for (const Slot& slot : grabSlots) {
         if (slot.used) {
             m_matcher.add(slot.keycode, slot.modifiers, slot.id);
@@ -138,27 +191,78 @@ QList<GlobalHotkeys::Hotkey> X11GlobalHotkeys::registerAll(const QList<Hotkey>& 
         } else {
             for (const quint16 variant : slot.held)
                 xcb_ungrab_key(m_connection, slot.keycode, m_root, slot.modifiers | variant);
+            gaveBack = gaveBack || !slot.held.isEmpty();
         }
     }
-    xcb_flush(m_connection);
+    // ...and is free for the program that holds the rest as soon as this returns.
+    if (gaveBack)
+        waitForServer(m_connection);
+    else
+        xcb_flush(m_connection);
     return result;
 }
 
-void X11GlobalHotkeys::unregisterAll() {
+void X11GlobalHotkeys::ungrabKeys() {
     m_matcher.clear();
-    m_ready.clear();
-    if (!m_connection || m_grabs.isEmpty()) return;
     for (const Grab& grab : std::as_const(m_grabs))
         xcb_ungrab_key(m_connection, grab.keycode, m_root, grab.modifiers);
     m_grabs.clear();
+}
+
+void X11GlobalHotkeys::unregisterAll() {
+    m_hotkeys.clear();
+    m_ready.clear();
+    if (!m_connection) return;
+    if (m_matcher.hotkeyDown()) releaseKeyboard();
+    m_matcher = {};
+    if (m_grabs.isEmpty()) return;
+    ungrabKeys();
     // Wait until the server has done it, so a key typed right after reaches the focused program.
-    XcbPtr<xcb_get_input_focus_reply_t> sync(
-        xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr), &std::free);
+    waitForServer(m_connection);
+}
+
+void X11GlobalHotkeys::followKeymap() {
+    m_keymapChangeQueued = false;
+    if (m_hotkeys.isEmpty()) return;
+    ungrabKeys();
+    grabKeys(m_hotkeys); // a key the new layout lacks simply never fires, as at registration
+}
+
+// A passive grab ends with the release of the key that started it. Keys overlap (4 down, 5 down,
+// 4 up, 5 up), and the release of 5 would then reach the program in front. So every hotkey press
+// takes the whole keyboard until no key pressed as a hotkey is down. The press may be read late,
+// after its key was let go and the release went elsewhere: the key vector, read after the grab,
+// tells which keys are really down, so the keyboard is never kept for a key nobody holds.
+void X11GlobalHotkeys::holdKeyboard() {
+    const xcb_grab_keyboard_cookie_t grab = xcb_grab_keyboard(m_connection, 0, m_root, XCB_CURRENT_TIME,
+                                                              XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+    const xcb_query_keymap_cookie_t keys = xcb_query_keymap(m_connection);
+    xcb_discard_reply(m_connection, grab.sequence);
+    XcbPtr<xcb_query_keymap_reply_t> keymap(xcb_query_keymap_reply(m_connection, keys, nullptr), &std::free);
+    if (keymap) {
+        std::array<quint8, 32> down{};
+        std::copy(std::begin(keymap->keys), std::end(keymap->keys), down.begin());
+        m_matcher.forgetKeysUp(down);
+    }
+    if (!keymap || !m_matcher.hotkeyDown()) releaseKeyboard();
+}
+
+void X11GlobalHotkeys::releaseKeyboard() {
+    xcb_ungrab_keyboard(m_connection, XCB_CURRENT_TIME);
+    xcb_flush(m_connection);
 }
 
 bool X11GlobalHotkeys::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
-    if (m_matcher.isEmpty() || eventType != "xcb_generic_event_t") return false;
+    if (!m_connection || eventType != "xcb_generic_event_t") return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if (isKeymapChange(event, m_xkbEvent)) {
+        // One change comes as several events; the grabs are made again once, after them all.
+        if (!m_hotkeys.isEmpty() && !m_keymapChangeQueued) {
+            m_keymapChangeQueued = true;
+            QMetaObject::invokeMethod(this, &X11GlobalHotkeys::followKeymap, Qt::QueuedConnection);
+        }
+        return false; // Qt follows the change too
+    }
     const quint8 type = event->response_type & 0x7f;
     if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE) return false;
     // Grabbed without owner events, so a hotkey arrives on the root window even when one of this
@@ -166,19 +270,27 @@ bool X11GlobalHotkeys::nativeEventFilter(const QByteArray& eventType, void* mess
     const auto* key = reinterpret_cast<const xcb_key_press_event_t*>(event);
     if (key->event != m_root) return false;
 
-    const X11HotkeyMatcher::Outcome outcome = type == XCB_KEY_PRESS
-                                                  ? m_matcher.press(key->detail, key->state, key->time)
-                                                  : m_matcher.release(key->detail, key->time);
-    // Receivers run from the event loop, never inside Qt's processing of X events. By then every event
-    // read with this one has been seen, so a held-back release is known to be real.
-    if (outcome.fired) m_ready.append(*outcome.fired);
-    if (outcome.fired || outcome.settleLater)
-        QMetaObject::invokeMethod(this, &X11GlobalHotkeys::settle, Qt::QueuedConnection);
+    if (type == XCB_KEY_RELEASE) {
+        const X11HotkeyMatcher::Outcome outcome = m_matcher.release(key->detail);
+        if (outcome.swallow && !m_matcher.hotkeyDown()) releaseKeyboard();
+        return outcome.swallow;
+    }
+    if (m_matcher.isEmpty()) return false;
+    const X11HotkeyMatcher::Outcome outcome = m_matcher.press(key->detail, key->state);
+    if (outcome.fired) {
+        holdKeyboard();
+        // Receivers run from the event loop, never inside Qt's processing of X events.
+        m_ready.append(*outcome.fired);
+        if (!m_deliveryQueued) {
+            m_deliveryQueued = true;
+            QMetaObject::invokeMethod(this, &X11GlobalHotkeys::deliver, Qt::QueuedConnection);
+        }
+    }
     return outcome.swallow;
 }
 
-void X11GlobalHotkeys::settle() {
-    if (const auto id = m_matcher.settle()) m_ready.append(*id);
+void X11GlobalHotkeys::deliver() {
+    m_deliveryQueued = false;
     // One at a time from the front: a receiver that runs a nested event loop delivers the later ones
     // itself, still in order.
     while (!m_ready.isEmpty())

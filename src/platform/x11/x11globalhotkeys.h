@@ -21,7 +21,12 @@ class X11GlobalHotkeys : public GlobalHotkeys, private QAbstractNativeEventFilte
 
   private:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
-    void settle();
+    QList<Hotkey> grabKeys(const QList<Hotkey>& hotkeys);
+    void ungrabKeys();
+    void holdKeyboard();
+    void releaseKeyboard();
+    void followKeymap();
+    void deliver();
 
     struct Grab {
         quint8 keycode;
@@ -30,7 +35,11 @@ class X11GlobalHotkeys : public GlobalHotkeys, private QAbstractNativeEventFilte
 
     xcb_connection_t* m_connection = nullptr;
     quint32 m_root = 0;
-    QList<Grab> m_grabs; // every modifier variant held, for ungrabbing
+    quint8 m_xkbEvent = 0;   // the XKB extension's event code, 0 without it
+    QList<Hotkey> m_hotkeys; // as registered, grabbed again when the keyboard layout changes
+    QList<Grab> m_grabs;     // every modifier variant held, for ungrabbing
     X11HotkeyMatcher m_matcher;
     QList<int> m_ready; // fired, waiting for the event loop
+    bool m_deliveryQueued = false;
+    bool m_keymapChangeQueued = false;
 };

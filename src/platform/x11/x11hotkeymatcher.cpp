@@ -5,11 +5,6 @@ namespace {
 constexpr quint16 kModifierBits = 0xff;
 } // namespace
 
-void X11HotkeyMatcher::clear() {
-    m_ids.clear();
-    m_armed.reset();
-}
-
 void X11HotkeyMatcher::add(quint8 keycode, quint16 modifiers, int id) {
     m_ids.insert(key(keycode, modifiers & kModifierBits & ~m_ignored), id);
 }
@@ -20,37 +15,21 @@ std::optional<int> X11HotkeyMatcher::idFor(quint8 keycode, quint16 modifiers) co
     return *it;
 }
 
-X11HotkeyMatcher::Outcome X11HotkeyMatcher::press(quint8 keycode, quint16 state, quint32 time) {
-    Outcome out;
-    if (m_armed && m_armed->keycode == keycode) {
-        // Held down: either the press half of a repeat pair, or a repeat that comes as presses only.
-        // Modifiers may have changed meanwhile; the key stays what it was armed as.
-        if (!m_armed->releasedAt || *m_armed->releasedAt == time) {
-            m_armed->releasedAt.reset();
-            out.swallow = true;
-            return out;
-        }
-    }
-    if (m_armed && m_armed->releasedAt) out.fired = settle(); // a real release, followed by another key
+X11HotkeyMatcher::Outcome X11HotkeyMatcher::press(quint8 keycode, quint16 state) {
     if (const auto id = idFor(keycode, state)) {
-        m_armed = Armed{keycode, *id, std::nullopt};
-        out.swallow = true;
+        m_down.set(keycode);
+        return {true, id};
     }
-    return out;
+    return {m_down.test(keycode), std::nullopt};
 }
 
-X11HotkeyMatcher::Outcome X11HotkeyMatcher::release(quint8 keycode, quint32 time) {
-    Outcome out;
-    if (!m_armed || m_armed->keycode != keycode) return out;
-    m_armed->releasedAt = time;
-    out.swallow = true;
-    out.settleLater = true;
-    return out;
+X11HotkeyMatcher::Outcome X11HotkeyMatcher::release(quint8 keycode) {
+    const bool mine = m_down.test(keycode);
+    m_down.reset(keycode);
+    return {mine, std::nullopt};
 }
 
-std::optional<int> X11HotkeyMatcher::settle() {
-    if (!m_armed || !m_armed->releasedAt) return std::nullopt;
-    const int id = m_armed->id;
-    m_armed.reset();
-    return id;
+void X11HotkeyMatcher::forgetKeysUp(const std::array<quint8, 32>& keymap) {
+    for (std::size_t code = 0; code < m_down.size(); ++code)
+        if (m_down.test(code) && !(keymap[code / 8] & (1u << (code % 8)))) m_down.reset(code);
 }

@@ -2,6 +2,9 @@
 
 #include "platform/x11/x11session.h"
 
+#include <QElapsedTimer>
+#include <QThread>
+
 // Xlib last: its macros (None, Bool, KeyPress...) would break the headers above.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -16,6 +19,33 @@ unsigned numLockMask(Display* display) {
 
 void sendKey(Display* display, KeyCode code, bool down) {
     XTestFakeKeyEvent(display, code, down, CurrentTime);
+}
+
+bool isDown(const char (&keys)[32], int code) {
+    return keys[code / 8] & (1 << (code % 8));
+}
+
+// Waits, up to `timeoutMs`, until only modifier keys are held.
+void waitForKeysUp(Display* display, int timeoutMs) {
+    XModifierKeymap* modifiers = XGetModifierMapping(display);
+    if (!modifiers) return;
+    const auto isModifier = [modifiers](int code) {
+        for (int i = 0; i < 8 * modifiers->max_keypermod; ++i)
+            if (modifiers->modifiermap[i] == code) return true;
+        return false;
+    };
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        char keys[32] = {};
+        XQueryKeymap(display, keys);
+        bool held = false;
+        for (int code = 8; code < 256 && !held; ++code)
+            held = isDown(keys, code) && !isModifier(code);
+        if (!held || waited.elapsed() >= timeoutMs) break;
+        QThread::msleep(5);
+    }
+    XFreeModifiermap(modifiers);
 }
 
 } // namespace
@@ -53,12 +83,19 @@ void X11KeyboardState::sendCopyToFocusedWindow() {
     const KeyCode c = XKeysymToKeycode(m_display, XK_c);
     if (control == 0 || c == 0) return;
 
-    // Release what is still held: Alt would turn the copy into another command, and the key of a
-    // hotkey keeps its grab active, which would bring the copy back to this program.
+    // The hotkey that asks for the copy fires on its key's press, and while that key is down the
+    // keyboard is this program's (the hotkey's grab): typed now, the copy would come back here. So
+    // wait for the key to be let go, which also keeps its release from the program in front, then
+    // give the keyboard up. Waiting here rather than firing that one hotkey on its release keeps
+    // every hotkey alike, repeats included. Only if the key is held too long is it released below.
+    waitForKeysUp(m_display, 1000);
+    XUngrabKeyboard(m_display, CurrentTime);
+
+    // Release what is still held: Alt or Shift would turn the copy into another command.
     char keys[32] = {};
     XQueryKeymap(m_display, keys);
     for (int code = 8; code < 256; ++code)
-        if (keys[code / 8] & (1 << (code % 8))) sendKey(m_display, KeyCode(code), false);
+        if (isDown(keys, code)) sendKey(m_display, KeyCode(code), false);
 
     sendKey(m_display, control, true);
     sendKey(m_display, c, true);
