@@ -1,7 +1,7 @@
 // From a hotkey sent with XTest by another X client to the calculator's display showing it:
 // median over 200 keys. Runs under an X server (make bench starts Xvfb).
 
-#include "core/frmcalcula.h"
+#include "ui/frmcalcula.h"
 #include "benchsupport.h"
 #include "platform/x11/x11globalhotkeys.h"
 #include "platform/x11/x11keyboardstate.h"

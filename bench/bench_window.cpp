@@ -1,7 +1,7 @@
 // The real window on the offscreen platform: from a key event to the display and the tape
 // updated and painted, median over 1000 keys, with a 20 KB tape and with a 1 MB tape.
 
-#include "core/frmcalcula.h"
+#include "ui/frmcalcula.h"
 #include "benchsupport.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "platform/clipboard.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
-#include "shell/messagecatalog.h"
+#include "i18n/messagecatalog.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "core/filenotices.h"
 
-#include "shell/messagecatalog.h"
+#include "i18n/messagecatalog.h"
 
 #include <QDir>
 

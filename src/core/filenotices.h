@@ -9,7 +9,7 @@
 // lose the tape unseen. A tape the user saves is another matter: they wait for the answer, so every
 // failure of it is told.
 
-#include "core/atomicfile.h"
+#include "platform/atomicfile.h"
 #include "platform/dialogs.h"
 
 #include <QList>

@@ -10,7 +10,7 @@
 // field's quotes. A field has no way to hold a double quote in this form; the writer turns one into
 // an apostrophe so that the record keeps its seven fields (the tape never holds one in normal use).
 
-#include "core/atomicfile.h"
+#include "platform/atomicfile.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,9 +1,9 @@
 #include "shell/helptips.h"
 
-#include "core/atomicfile.h"
+#include "platform/atomicfile.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
-#include "shell/messagecatalog.h"
+#include "i18n/messagecatalog.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #include "core/engine.h"
 #include "core/tapestate.h"
-#include "shell/messagecatalog.h"
+#include "i18n/messagecatalog.h"
 #include "support/enginerig.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 // just before the line break — and the display never outgrows 22 characters.
 
 #include "core/engine.h"
-#include "shell/messagecatalog.h"
+#include "i18n/messagecatalog.h"
 #include "support/fakeclipboard.h"
 #include "support/fakedialogs.h"
 

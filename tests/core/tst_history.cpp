@@ -2,7 +2,7 @@
 // number, labels typed during a calculation, and free editing of a finished tape.
 
 #include "core/engine.h"
-#include "shell/messagecatalog.h"
+#include "i18n/messagecatalog.h"
 #include "support/enginerig.h"
 
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 
 #include "core/engine.h"
 #include "core/timetext.h"
-#include "shell/messagecatalog.h"
+#include "i18n/messagecatalog.h"
 #include "support/enginerig.h"
 
 #include <QtTest>

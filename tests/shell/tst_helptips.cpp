@@ -1,7 +1,7 @@
 // F1: the tip pages, the offer of the manual, writing the manual out and opening it in a browser.
 
 #include "shell/helptips.h"
-#include "shell/messagecatalog.h"
+#include "i18n/messagecatalog.h"
 #include "support/fakedesktop.h"
 #include "support/fakedialogs.h"
 

@@ -1,9 +1,9 @@
 // The calculator window driven like a person: keys typed into it, buttons clicked, labels and the
 // tape read back by their object names.
 
-#include "core/frmcalcula.h"
+#include "ui/frmcalcula.h"
 #include "core/tapestate.h"
-#include "shell/messagecatalog.h"
+#include "i18n/messagecatalog.h"
 #include "support/fakeclipboard.h"
 #include "support/fakedesktop.h"
 #include "support/fakedialogs.h"

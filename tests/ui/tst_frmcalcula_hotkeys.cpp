@@ -2,9 +2,9 @@
 // acts as its keypad button, Ctrl+Insert takes the selection of the program in front, NumLock is
 // kept on, and the option registers and releases the keys.
 
-#include "core/frmcalcula.h"
+#include "ui/frmcalcula.h"
 #include "core/keymap.h"
-#include "shell/messagecatalog.h"
+#include "i18n/messagecatalog.h"
 #include "support/fakeclipboard.h"
 #include "support/fakedialogs.h"
 #include "support/fakeglobalhotkeys.h"

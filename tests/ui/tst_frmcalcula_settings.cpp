@@ -1,9 +1,9 @@
 // The calculator window and its settings: what a first start looks like, what a later start
 // restores, what closing writes, and the language switch.
 
-#include "core/frmcalcula.h"
-#include "shell/messagecatalog.h"
-#include "shell/settingsstore.h"
+#include "ui/frmcalcula.h"
+#include "i18n/messagecatalog.h"
+#include "settings/settingsstore.h"
 #include "support/fakeclipboard.h"
 #include "support/fakedialogs.h"
 

@@ -1,9 +1,9 @@
 // The tray window that owns the process: its menu follows the calculator's language.
 
-#include "shell/frmsystray.h"
-#include "shell/messagecatalog.h"
+#include "ui/frmsystray.h"
+#include "i18n/messagecatalog.h"
 #include "shell/program.h"
-#include "shell/settingsstore.h"
+#include "settings/settingsstore.h"
 #include "support/fakeclipboard.h"
 #include "support/fakedesktop.h"
 #include "support/fakedialogs.h"

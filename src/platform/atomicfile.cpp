@@ -1,0 +1,19 @@
+#include "platform/atomicfile.h"
+
+#include <QSaveFile>
+
+namespace AtomicFile {
+
+FileWriteResult write(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return {file.errorString()};
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return {error};
+    }
+    if (!file.commit()) return {file.errorString()};
+    return {};
+}
+
+} // namespace AtomicFile

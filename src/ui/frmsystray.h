@@ -1,0 +1,67 @@
+#pragma once
+// The hidden window that owns the process: it decides at start whether this process is the
+// primary, hands the command word to a running primary, keeps the tray icon, opens the calculator
+// and ends the program when the last reason to stay is gone.
+
+#include "ui/frmcalcula.h"
+
+#include <QWidget>
+#include <memory>
+
+class Clipboard;
+class GlobalHotkeys;
+class Desktop;
+class Dialogs;
+class InstanceChannel;
+class QMenu;
+class QSystemTrayIcon;
+class SettingsStore;
+
+struct ShellServices {
+    WindowServices window;
+    Clipboard* clipboard = nullptr;
+    Dialogs* dialogs = nullptr;
+    Desktop* desktop = nullptr;
+    SettingsStore* settings = nullptr;
+    InstanceChannel* channel = nullptr;
+    GlobalHotkeys* trayHotkeys = nullptr; // Ctrl+Shift+C, the calculator brought forward
+};
+
+class frmSysTray : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmSysTray(ShellServices services, QWidget* parent = nullptr);
+    ~frmSysTray() override;
+
+    // The tray window's load. False when this process has nothing left to do (it handed its word
+    // over, or closed the primary for "fechar"). It runs while the splash is up; the calculator it
+    // opens is built and loaded then, and shown by showLoadedCalculator() when the splash goes.
+    bool load();
+    void showLoadedCalculator();
+    // "Exibir Calculadora": opens the calculator, or brings it forward.
+    void showCalculator();
+    // "Sair" and every other road to the end: closes every window and ends the process.
+    void unload();
+    // The session ends or the system asks the program to stop: the same closing as "Sair", with
+    // nobody left to answer a box, so what the files would have to say is not shown.
+    void endFromOutside();
+
+    frmCalcula* calculator() const { return m_calculator.get(); }
+    QSystemTrayIcon* trayIcon() const { return m_tray; }
+
+private:
+    void addTrayIcon();
+    void translateMenu();
+    void openCalculator();
+    void receiveHandOver(const QString& text);
+    void calculatorClosed();
+    void act(int action);
+    EngineEnvironment engineEnvironment() const;
+
+    ShellServices m_services;
+    QSystemTrayIcon* m_tray = nullptr;
+    QMenu* m_menu = nullptr;
+    std::unique_ptr<frmCalcula> m_calculator;
+    bool m_unloading = false;
+    bool m_showWhenReady = false;
+};

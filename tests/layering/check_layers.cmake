@@ -1,0 +1,81 @@
+# Folders are layers: a file may include only folders of a lower rank, and the platform interfaces.
+#   i18n < core, settings < documents, tools, shell < ui < main.cpp
+# Folders of one rank do not include each other. The implementations of the platform services
+# (platform/qt, platform/x11, platform/unix) are included by ui and main.cpp only, and the interfaces
+# in platform/ include nothing but each other.
+#
+#   cmake -DSOURCE_DIR=<src> -P check_layers.cmake      fails listing every include against the order
+
+if(NOT SOURCE_DIR)
+  message(FATAL_ERROR "SOURCE_DIR is not set")
+endif()
+
+get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
+
+set(rank_i18n 0)
+set(rank_core 1)
+set(rank_settings 1)
+set(rank_documents 2)
+set(rank_tools 2)
+set(rank_shell 2)
+set(rank_ui 3)
+set(rank_main 4)
+
+# The layer of a path below src/: "core", "platform", "platform-impl", "main" or "" (unknown).
+function(layer_of path out)
+  if(path STREQUAL "main.cpp")
+    set(${out} main PARENT_SCOPE)
+  elseif(path MATCHES "^platform/(qt|x11|unix)/")
+    set(${out} platform-impl PARENT_SCOPE)
+  elseif(path MATCHES "^platform/")
+    set(${out} platform PARENT_SCOPE)
+  elseif(path MATCHES "^([a-z0-9]+)/")
+    set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
+  else()
+    set(${out} "" PARENT_SCOPE)
+  endif()
+endfunction()
+
+file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h)
+set(violations "")
+foreach(file IN LISTS files)
+  layer_of(${file} from)
+  file(STRINGS ${SOURCE_DIR}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" target "${line}")
+    layer_of(${target} to)
+    set(allowed FALSE)
+    if(to STREQUAL "")
+      set(allowed TRUE) # a file beside it, or generated
+    elseif(from STREQUAL "platform")
+      if(to STREQUAL "platform")
+        set(allowed TRUE)
+      endif()
+    elseif(from STREQUAL "platform-impl")
+      if(to MATCHES "^platform")
+        set(allowed TRUE)
+      endif()
+    elseif(to STREQUAL "platform")
+      set(allowed TRUE)
+    elseif(to STREQUAL "platform-impl")
+      if(from STREQUAL "ui" OR from STREQUAL "main")
+        set(allowed TRUE)
+      endif()
+    elseif(from STREQUAL to)
+      set(allowed TRUE)
+    elseif(DEFINED rank_${from} AND DEFINED rank_${to})
+      if(rank_${to} LESS rank_${from})
+        set(allowed TRUE)
+      endif()
+    endif()
+    if(NOT allowed)
+      string(APPEND violations "  ${file}: #include \"${target}\" (${from} may not include ${to})\n")
+    endif()
+  endforeach()
+endforeach()
+
+if(violations)
+  message(FATAL_ERROR "Includes against the order of the layers:\n${violations}")
+endif()
+list(LENGTH files count)
+message(STATUS "Layers hold: ${count} files checked")
