@@ -15,8 +15,8 @@ int main(int argc, char** argv) {
     MemoryClipboard clipboard;
     // The full-tape question is answered "yes", as an office would: the tape is cleared and kept.
     AnsweringDialogs dialogs(Dialogs::Answer::Yes);
-    const EngineEnvironment env = benchEnvironment(clipboard, dialogs, dir.path());
-    Engine engine(env);
+    BenchContext run(clipboard, dialogs, dir.path());
+    Engine engine(run.context);
     engine.chooseFormat(0);
 
     const int count = 100000;

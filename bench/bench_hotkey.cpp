@@ -56,10 +56,12 @@ int main(int argc, char** argv) {
     AnsweringDialogs dialogs(Dialogs::Answer::Ok);
     X11GlobalHotkeys hotkeys;
     X11KeyboardState keyboard;
-    const EngineEnvironment env = benchEnvironment(clipboard, dialogs, dir.path());
-    frmCalcula window(env);
-    window.setServices({nullptr, &hotkeys, &keyboard});
-    window.load(frmCalcula::Mode::Full, nullptr);
+    BenchContext run(clipboard, dialogs, dir.path());
+    run.context.hotkeys = &hotkeys;
+    run.context.keyboard = &keyboard;
+    CalculatorController controller(run.context, nullptr, WindowMode::Full);
+    frmCalcula window(controller);
+    window.load();
     window.show();
     QApplication::processEvents();
     auto* display = window.findChild<QLabel*>(QStringLiteral("lblVisor(0)"));

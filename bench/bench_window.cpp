@@ -28,8 +28,9 @@ Figures measure(qsizetype tapeBytes) {
     QTemporaryDir dir;
     MemoryClipboard clipboard;
     AnsweringDialogs dialogs(Dialogs::Answer::No);
-    const EngineEnvironment env = benchEnvironment(clipboard, dialogs, dir.path());
-    frmCalcula window(env);
+    BenchContext run(clipboard, dialogs, dir.path());
+    CalculatorController controller(run.context, nullptr, WindowMode::Full);
+    frmCalcula window(controller);
     const QString line = QStringLiteral("                  123,45 +\r\n");
     QString tape;
     tape.reserve(tapeBytes + line.size());

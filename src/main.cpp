@@ -1,6 +1,10 @@
-// Start of the program: the command word, the program-wide facts, the splash, then the tray
-// window, which decides whether this process is the primary calculator.
+// Start of the program: the command word, the facts of the run, the splash, then the tray window,
+// which decides whether this process is the primary calculator.
 
+#include "i18n/language.h"
+#include "i18n/localefacts.h"
+#include "i18n/messagecatalog.h"
+#include "platform/context.h"
 #include "platform/qt/localinstancechannel.h"
 #include "platform/qt/qtclipboard.h"
 #include "platform/qt/qtdesktop.h"
@@ -9,39 +13,44 @@
 #include "platform/unix/unixendrequests.h"
 #include "platform/x11/x11globalhotkeys.h"
 #include "platform/x11/x11keyboardstate.h"
-#include "ui/frmstart.h"
-#include "ui/frmsystray.h"
-#include "i18n/language.h"
-#include "i18n/localefacts.h"
-#include "i18n/messagecatalog.h"
-#include "shell/program.h"
 #include "settings/settingsstore.h"
 #include "shell/startup.h"
+#include "ui/frmstart.h"
+#include "ui/frmsystray.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
+
+namespace {
+
+ProgramFacts readProgramFacts() {
+    ProgramFacts facts;
+    facts.commandWord = Startup::commandWord(QCoreApplication::arguments());
+    facts.executablePath = QCoreApplication::applicationFilePath();
+    facts.dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Tabulora/");
+    facts.locale = QLocale::system();
+    const LocaleFacts locale = readLocaleFacts(facts.locale);
+    facts.datePattern = locale.formatoData;
+    facts.decimalSeparator = locale.sepDecimal;
+    // A group separator equal to the decimal one could not be told apart: the other mark stands in.
+    facts.groupSeparator = locale.sepMilhar.isNull() || locale.sepMilhar == locale.sepDecimal
+                               ? (locale.sepDecimal == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(','))
+                               : locale.sepMilhar;
+    return facts;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulora"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    Program& prog = program();
-    prog.LinhaComando = Startup::commandWord(QCoreApplication::arguments());
-    prog.NomeExe = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    prog.CaminhoApp = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Tabulora/");
-    const LocaleFacts facts = readLocaleFacts(QLocale::system());
-    prog.FormatoData = facts.formatoData;
-    prog.SepDecimal = facts.sepDecimal;
-    prog.SepMilhar = facts.sepMilhar.isNull() || facts.sepMilhar == facts.sepDecimal
-                         ? (facts.sepDecimal == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(','))
-                         : facts.sepMilhar;
-
     SettingsStore settings;
-    setCurrentLanguage(chooseLanguage(settings.read(conf::Idioma), systemLangId()));
-    applyQtTranslations(currentLanguage());
+    Messages messages(chooseLanguage(settings.read(QStringLiteral("Conf"), QStringLiteral("Idioma"), QString()),
+                                     systemLangId()));
+    applyQtTranslations(messages.language());
 
     QtClipboard clipboard;
     QtDialogs dialogs;
@@ -51,7 +60,19 @@ int main(int argc, char** argv) {
     X11GlobalHotkeys hotkeys;
     X11GlobalHotkeys trayHotkeys;
     X11KeyboardState keyboard;
-    frmSysTray tray({{&printer, &hotkeys, &keyboard}, &clipboard, &dialogs, &desktop, &settings, &channel, &trayHotkeys});
+    Context context;
+    context.facts = readProgramFacts();
+    context.messages = &messages;
+    context.clipboard = &clipboard;
+    context.dialogs = &dialogs;
+    context.desktop = &desktop;
+    context.printer = &printer;
+    context.hotkeys = &hotkeys;
+    context.trayHotkeys = &trayHotkeys;
+    context.keyboard = &keyboard;
+    context.channel = &channel;
+
+    frmSysTray tray(context, &settings);
     // The end of the session, SIGTERM and SIGHUP close the program as "Sair" does, so the tape and
     // the settings written at close are not lost.
     UnixEndRequests endRequests;
@@ -59,7 +80,7 @@ int main(int argc, char** argv) {
 
     // The splash shows for 100 ms; the tray window's load runs meanwhile, so that when the
     // splash goes the calculator only has to be shown.
-    frmStart splash;
+    frmStart splash(messages);
     bool goesOn = false;
     QTimer::singleShot(0, &tray, [&] { goesOn = tray.load(); });
     QObject::connect(&splash, &frmStart::elapsed, &app, [&] {
@@ -68,10 +89,9 @@ int main(int argc, char** argv) {
             QApplication::quit();
             return;
         }
-        tray.showLoadedCalculator();
         if (tray.calculator()) dialogs.setParent(tray.calculator());
+        tray.showLoadedCalculator();
     });
-    splash.start(Startup::showsSplash(prog.LinhaComando));
-    const int status = QApplication::exec();
-    return status;
+    splash.start(Startup::showsSplash(context.facts.commandWord));
+    return QApplication::exec();
 }

@@ -1,15 +1,12 @@
 #include "core/engine.h"
 
 #include "core/displayformat.h"
+#include "core/reportgrouping.h"
+#include "core/tapestate.h"
 #include "core/timetext.h"
-#include "platform/clipboard.h"
-#include "platform/desktop.h"
-#include "platform/dialogs.h"
 #include "i18n/messagecatalog.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "platform/clipboard.h"
+#include "platform/dialogs.h"
 
 namespace {
 
@@ -30,40 +27,67 @@ bool isLabelCharacter(QChar c) {
     return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= 192 && u <= 251) || u == ' ';
 }
 
-QString operatorButton(const QString& op) {
-    if (op == QLatin1String("+")) return QStringLiteral("chkMais");
-    if (op == QLatin1String("-")) return QStringLiteral("chkMenos");
-    if (op == QLatin1String("*")) return QStringLiteral("chkVezes");
-    if (op == QLatin1String("/")) return QStringLiteral("chkDividir");
-    if (op == QLatin1String("%")) return QStringLiteral("chkPercent");
-    return QStringLiteral("chkIgual");
+Button buttonOf(OperatorKey key) {
+    switch (key) {
+    case OperatorKey::Add:
+    case OperatorKey::EnterAdd: return Button::Add;
+    case OperatorKey::Subtract: return Button::Subtract;
+    case OperatorKey::Multiply: return Button::Multiply;
+    case OperatorKey::Divide: return Button::Divide;
+    case OperatorKey::Percent: return Button::Percent;
+    case OperatorKey::Equals:
+    case OperatorKey::None: break;
+    }
+    return Button::Equals;
+}
+
+Operator operatorOf(OperatorKey key) {
+    switch (key) {
+    case OperatorKey::Subtract: return Operator::Subtract;
+    case OperatorKey::Multiply: return Operator::Multiply;
+    case OperatorKey::Divide: return Operator::Divide;
+    default: return Operator::Add;
+    }
+}
+
+QChar symbolOf(Operator op) {
+    switch (op) {
+    case Operator::Subtract: return QLatin1Char('-');
+    case Operator::Multiply: return TapeLine::Times;
+    case Operator::Divide: return TapeLine::Divide;
+    case Operator::Percent: return QLatin1Char('%');
+    default: return QLatin1Char('+');
+    }
 }
 
 } // namespace
 
-Engine::Engine(EngineEnvironment env, QObject* parent) : QObject(parent), m_env(std::move(env)), m_tape(this) {
+Engine::Engine(const Context& context, QObject* parent)
+    : QObject(parent), m_context(context),
+      m_separators{context.facts.decimalSeparator, context.facts.groupSeparator}, m_tape(this),
+      m_backupFile(context.facts.dataDir), m_notices(context.dialogs, context.messages) {
     m_pattern = DisplayFormat::pattern(m_formatIndex);
     m_decimalPlaces = DisplayFormat::decimalPlaces(m_formatIndex);
     m_visor[2] = ZeroTime;
-    LimpaTudo();
+    clearAll();
 }
 
-QString Engine::message(int number) const { return fMensagem(number); }
+QString Engine::message(int number) const { return m_context.messages ? m_context.messages->text(number) : QString(); }
 
 // ---------------------------------------------------------------------------------------------
 // Numbers and their texts
 
 std::optional<Decimal> Engine::number(const QString& text) const {
-    return Decimal::parse(text, m_env.separators.decimal, m_env.separators.group);
+    return Decimal::parse(text, m_separators.decimal, m_separators.group);
 }
 
 QString Engine::format(const Decimal& value, const QString& pattern) const {
-    return NumberPattern(pattern).format(value, m_env.separators);
+    return NumberPattern(pattern).format(value, m_separators);
 }
 
 QString Engine::formatTotal(const Decimal& value) const {
     QString text = format(value, m_pattern);
-    if (!m_timeMode && !value.isZero() && text.endsWith(m_env.separators.decimal))
+    if (!m_timeMode && !value.isZero() && text.endsWith(m_separators.decimal))
         text = format(value, GroupOnly);
     return text;
 }
@@ -83,13 +107,13 @@ bool Engine::displayIsZero() const {
     return !v || v->isZero();
 }
 
-QString Engine::timeFromTotal() const { return TimeText::convert(m_total, m_env.separators.decimal); }
+QString Engine::timeFromTotal() const { return TimeText::convert(m_total, m_separators.decimal); }
 
 // ---------------------------------------------------------------------------------------------
 // The entry box
 
 void Engine::updateMaxLength() {
-    const qsizetype sep = m_entry.indexOf(m_env.separators.decimal);
+    const qsizetype sep = m_entry.indexOf(m_separators.decimal);
     if (m_insertText && m_visor[0].size() > 9) {
         m_maxLength = int(m_entry.size());
         return;
@@ -110,7 +134,7 @@ void Engine::setEntry(const QString& text, bool selected) {
 }
 
 void Engine::entryChanged() {
-    const QChar sep = m_env.separators.decimal;
+    const QChar sep = m_separators.decimal;
     if (m_entry == QString(sep)) {
         m_entry = Zero + sep;
         m_entrySelected = false;
@@ -125,7 +149,7 @@ void Engine::entryChanged() {
 }
 
 QString Engine::entryDisplayText() const {
-    const QChar sep = m_env.separators.decimal;
+    const QChar sep = m_separators.decimal;
     const bool negative = m_entry.startsWith(QLatin1Char('-'));
     const Decimal value = number(m_entry).value_or(Decimal());
 
@@ -142,7 +166,7 @@ QString Engine::entryDisplayText() const {
     if (m_formatIndex == DisplayFormat::Fixed && !hasSep) {
         // Digits typed in cents: 1234 shows 12,34.
         const QString digits = format(value.abs(), QStringLiteral("#000"));
-        const Decimal whole = Decimal::parse(digits.left(digits.size() - 2), sep, m_env.separators.group)
+        const Decimal whole = Decimal::parse(digits.left(digits.size() - 2), sep, m_separators.group)
                                   .value_or(Decimal());
         text = (negative ? QStringLiteral("-") : QString()) + format(whole, GroupOnly) + sep + digits.right(2);
         return text.left(22);
@@ -191,10 +215,10 @@ void Engine::entryBoxKey(QChar c) {
     } else if (c.unicode() == KeyBackspace) {
         setEntry(m_entrySelected ? QString() : m_entry.left(m_entry.size() - 1), false);
     } else if (c == QLatin1Char(',') || c == QLatin1Char('.')) {
-        if (!m_timeMode && !m_entry.contains(m_env.separators.decimal)) {
+        if (!m_timeMode && !m_entry.contains(m_separators.decimal)) {
             // The separator key raises the length limit by one for itself.
             ++m_maxLength;
-            typeIntoEntry(QString(m_env.separators.decimal));
+            typeIntoEntry(QString(m_separators.decimal));
         }
     }
 }
@@ -227,33 +251,29 @@ void Engine::dispatch(int c) {
     }
     if (m_insertText && collectInsertedText(ch)) return;
 
-    if (ch.isDigit() && ch.unicode() < 128) press(QStringLiteral("chkNum(%1)").arg(ch));
+    if (ch.isDigit() && ch.unicode() < 128) show(digitButton(ch.unicode() - '0'));
 
     int code = ch.unicode();
     if (code == KeyBackspace) {
-        press(QStringLiteral("chkBack"));
+        show(Button::Back);
     } else if (code == KeyEnter) {
         code = m_enterAdds ? KeyAdd : '=';
     } else if (ch == QLatin1Char(',') || ch == QLatin1Char('.')) {
         if (m_timeMode) return;
-        press(QStringLiteral("chkVirgula"));
+        show(Button::Separator);
     } else if (ch == QLatin1Char(';') || ch == QChar(0x00E7)) {
         code = KeyAdd;
     }
 
     switch (code) {
-    case KeyAdd:
-    case '+':
-    case '-':
-    case '*':
-    case '/':
-        operatorKey(code);
-        return;
-    case '%':
-        percentKey();
-        return;
+    case KeyAdd: operatorKey(OperatorKey::EnterAdd); return;
+    case '+': operatorKey(OperatorKey::Add); return;
+    case '-': operatorKey(OperatorKey::Subtract); return;
+    case '*': operatorKey(OperatorKey::Multiply); return;
+    case '/': operatorKey(OperatorKey::Divide); return;
+    case '%': percentKey(); return;
     case '=':
-        if (!m_minimized) press(QStringLiteral("chkIgual"));
+        show(Button::Equals);
         equalsKey();
         return;
     default:
@@ -261,8 +281,30 @@ void Engine::dispatch(int c) {
     }
 }
 
-void Engine::press(const QString& objectName) {
-    if (!m_minimized) emit buttonPressed(objectName);
+void Engine::show(Button button) { emit buttonPressed(button); }
+
+void Engine::press(Button button) {
+    if (isDigit(button)) {
+        pressDigit(buttonDigit(button));
+        return;
+    }
+    switch (button) {
+    case Button::Separator: pressSeparator(); break;
+    case Button::Back: pressBack(); break;
+    case Button::ClearEntry: pressClearEntry(); break;
+    case Button::Sign: pressSign(); break;
+    case Button::Add: keyPress(m_enterAdds ? KeyEnter : '+'); break;
+    case Button::Subtract: keyPress('-'); break;
+    case Button::Multiply: keyPress('*'); break;
+    case Button::Divide: keyPress('/'); break;
+    case Button::Percent: keyPress('%'); break;
+    case Button::Equals: keyPress('='); break;
+    case Button::MemoryClear: memoryClear(); break;
+    case Button::MemoryRecall: memoryRecall(); break;
+    case Button::MemorySubtract: memorySubtract(); break;
+    case Button::MemoryAdd: memoryAdd(); break;
+    default: break;
+    }
 }
 
 void Engine::pressDigit(int digit) {
@@ -273,7 +315,7 @@ void Engine::pressDigit(int digit) {
 
 void Engine::pressSeparator() {
     if (inactive()) return;
-    entryBoxKey(m_env.separators.decimal);
+    entryBoxKey(m_separators.decimal);
 }
 
 void Engine::pressBack() {
@@ -281,15 +323,14 @@ void Engine::pressBack() {
     entryBoxKey(QChar(KeyBackspace));
 }
 
-void Engine::operatorKey(int code) {
-    const QString op = code == KeyAdd ? QStringLiteral("+") : QString(QChar(code));
-    const QString keyText = QString::number(code);
-
+void Engine::operatorKey(OperatorKey key) {
+    // The same operator again repeats the last number (5 + + gives 10), and so does every Enter
+    // that adds.
     if (!m_timeMode && entryIsZero() && !m_lastNumber.isEmpty() &&
-        ((keyText == m_prevKey && !m_enterAdds) || code == KeyAdd))
+        ((key == m_previousKey && !m_enterAdds) || key == OperatorKey::EnterAdd))
         setEntry(m_lastNumber, false);
 
-    if (code == '-') {
+    if (key == OperatorKey::Subtract) {
         if (displayIsZero() && !m_timeMode) {
             minusOnZeroDisplay();
             return;
@@ -297,14 +338,15 @@ void Engine::operatorKey(int code) {
         if (m_enterAdds) {
             if (!m_entry.startsWith(QLatin1Char('-'))) setEntry(QLatin1Char('-') + m_entry, false);
             if (!entryIsZero()) {
-                operatorKey(KeyAdd);
+                operatorKey(OperatorKey::EnterAdd);
                 return;
             }
         }
     }
 
     if (displayIsZero()) return;
-    const QChar symbol = TapeLine::symbolFor(op);
+    const Operator op = operatorOf(key);
+    const QChar symbol = symbolOf(op);
     if (entryIsZero()) {
         // Nothing typed since the last operator: only the operator of the last line changes. After a
         // total that line is the separator, whose end then carries the operator, so that the next
@@ -314,33 +356,33 @@ void Engine::operatorKey(int code) {
         editTape(0, TapeLine::number(shownDisplay(), symbol));
     }
     m_pending = op;
-    commonEnd(code);
+    commonEnd(key);
 }
 
 void Engine::minusOnZeroDisplay() {
-    press(QStringLiteral("chkNeg"));
+    show(Button::Sign);
     m_entry = QLatin1Char('-') + m_entry;
     m_entrySelected = false;
     updateMaxLength();
     QString zero = zeroDisplay();
-    if (zero.endsWith(m_env.separators.decimal)) zero.chop(1);
+    if (zero.endsWith(m_separators.decimal)) zero.chop(1);
     setDisplay(QLatin1Char('-') + zero);
 }
 
-void Engine::commonEnd(int code) {
-    press(operatorButton(code == KeyAdd ? QStringLiteral("+") : QString(QChar(code))));
-    m_prevKey = QString::number(code);
+void Engine::commonEnd(OperatorKey key) {
+    show(buttonOf(key));
+    m_previousKey = key;
     // The entry starts again from zero; the display goes on showing the running total.
     m_entry = Zero;
     m_entrySelected = true;
     updateMaxLength();
-    if (!m_pending.isEmpty()) {
+    if (m_pending != Operator::None) {
         if (m_timeMode)
             setDisplay(timeFromTotal());
         else
             setDisplay(m_total.left(22));
     } else {
-        m_pending = QStringLiteral("+");
+        m_pending = Operator::Add;
         emit stateChanged();
     }
 }
@@ -349,10 +391,10 @@ void Engine::percentKey() {
     if (m_timeMode || displayIsZero() || entryIsZero()) return;
     const auto total = number(m_total);
     if (!total || total->isZero()) return;
-    press(QStringLiteral("chkPercent"));
-    m_pending = QStringLiteral("%");
+    show(Button::Percent);
+    m_pending = Operator::Percent;
     editTape(0, TapeLine::number(shownDisplay(), QLatin1Char('%')));
-    commonEnd('%');
+    commonEnd(OperatorKey::Percent);
 }
 
 void Engine::equalsKey() {
@@ -362,7 +404,7 @@ void Engine::equalsKey() {
         const bool twoSeparators =
             m_tape.size() >= 56 && m_tape.tail(56).startsWith(TapeLine::separator()) && tail5.startsWith(QLatin1String("=="));
         if (!twoSeparators) editTape(0, TapeLine::separator());
-        LimpaTudo();
+        clearAll();
         return;
     }
     if (entryIsZero()) {
@@ -373,7 +415,7 @@ void Engine::equalsKey() {
     } else {
         finishCalculation(0, TapeLine::number(shownDisplay(), QLatin1Char('=')));
     }
-    commonEnd('=');
+    commonEnd(OperatorKey::Equals);
     if (m_tape.size() > TapeCapacity) askToClearFullTape();
 }
 
@@ -381,10 +423,10 @@ void Engine::askToClearFullTape() {
     // The total just made is kept before asking: the box may stay up until the power goes.
     m_totalled = false;
     if (!m_loading) emit tapeSettled();
-    if (m_env.keySound) m_env.keySound();
-    if (!m_env.dialogs) return;
-    const auto answer = m_env.dialogs->message(message(4), m_env.windowTitle, Dialogs::Icon::Question,
-                                               Dialogs::Buttons::YesNo, Dialogs::Answer::No);
+    emit soundWanted();
+    if (!m_context.dialogs) return;
+    const auto answer = m_context.dialogs->message(message(4), QString(), Dialogs::Icon::Question,
+                                                   Dialogs::Buttons::YesNo, Dialogs::Answer::No);
     if (answer == Dialogs::Answer::Yes) clearTape();
 }
 
@@ -402,10 +444,13 @@ void Engine::applyPending() {
         const auto v = number(m_visor[0]);
         if (t && v) {
             std::optional<Decimal> r;
-            if (m_pending == QLatin1String("+")) r = t->add(*v);
-            else if (m_pending == QLatin1String("-")) r = t->subtract(*v);
-            else if (m_pending == QLatin1String("/")) r = t->divide(*v);
-            else if (m_pending == QLatin1String("*")) r = t->multiply(*v);
+            switch (m_pending) {
+            case Operator::Add: r = t->add(*v); break;
+            case Operator::Subtract: r = t->subtract(*v); break;
+            case Operator::Divide: r = t->divide(*v); break;
+            case Operator::Multiply: r = t->multiply(*v); break;
+            default: break;
+            }
             if (r) m_total = formatTotal(*r);
         }
         m_lastNumber = m_entry;
@@ -420,13 +465,13 @@ void Engine::computePercent() {
     const Decimal hundred = Decimal::fromInt(100);
     const Decimal one = Decimal::fromInt(1);
     std::optional<Decimal> r;
-    if (m_prevKey == QLatin1String("43") || m_prevKey == QLatin1String("2")) {
+    if (m_previousKey == OperatorKey::Add || m_previousKey == OperatorKey::EnterAdd) {
         // Mark-up: 200 + 10 % gives 220.
         if (auto f = p->divide(hundred)) if (auto g = one.add(*f)) r = t->multiply(*g);
-    } else if (m_prevKey == QLatin1String("45")) {
+    } else if (m_previousKey == OperatorKey::Subtract) {
         // Discount: 200 - 10 % gives 180.
         if (auto f = hundred.subtract(*p)) if (auto g = t->multiply(*f)) r = g->divide(hundred);
-    } else if (m_prevKey == QLatin1String("47")) {
+    } else if (m_previousKey == OperatorKey::Divide) {
         // The tax contained in an amount: 110 / 10 % gives 10.
         if (auto f = p->divide(hundred)) if (auto g = one.add(*f)) if (auto h = t->divide(*g)) r = t->subtract(*h);
     } else {
@@ -437,11 +482,11 @@ void Engine::computePercent() {
 
 void Engine::finishCalculation(qsizetype removed, const QString& added) {
     applyPending();
-    m_pending.clear();
+    m_pending = Operator::None;
 
     QString clip = m_waitingClipboardText.isEmpty() ? m_total : m_waitingClipboardText;
     if (m_timeMode && m_waitingClipboardText.isEmpty()) clip = timeFromTotal();
-    if (m_env.clipboard) m_env.clipboard->setText(clip);
+    if (m_context.clipboard) m_context.clipboard->setText(clip);
     m_clipboardText = clip;
     m_waitingClipboardText.clear();
 
@@ -468,7 +513,7 @@ void Engine::editTape(qsizetype removed, const QString& added) {
 // The tape change handler: every line the engine writes applies the pending operation.
 void Engine::tapeChanged() {
     if (m_editMode) return;
-    if (m_pending == QLatin1String("%") && !entryIsZero()) {
+    if (m_pending == Operator::Percent && !entryIsZero()) {
         computePercent();
         finishCalculation(0, QString());
     } else {
@@ -513,19 +558,19 @@ void Engine::pressClearEntry() {
 
 void Engine::pressSign() {
     if (inactive()) return;
-    press(QStringLiteral("chkNeg"));
+    show(Button::Sign);
     if (m_entry.startsWith(QLatin1Char('-')))
         setEntry(m_entry.mid(1), false);
     else
         setEntry(QLatin1Char('-') + m_entry, false);
 }
 
-void Engine::LimpaTudo() {
+void Engine::clearAll() {
     m_visor[0] = zeroDisplay();
     m_total = m_visor[0];
     m_visor[1] = QStringLiteral("000");
     m_visor[2] = ZeroTime;
-    m_pending = QStringLiteral("+");
+    m_pending = Operator::Add;
     m_undoTotals.clear();
     m_undoOps.clear();
     m_redoNumbers.clear();
@@ -555,9 +600,9 @@ void Engine::addToMemory(bool subtract) {
     if (!v) return;
     if (subtract) v = v->negated();
     if (m_memory.isEmpty()) {
-        m_memory = v->toString(m_env.separators.decimal);
+        m_memory = v->toString(m_separators.decimal);
     } else if (const auto m = number(m_memory)) {
-        if (const auto r = m->add(*v)) m_memory = r->toString(m_env.separators.decimal);
+        if (const auto r = m->add(*v)) m_memory = r->toString(m_separators.decimal);
     }
     m_entrySelected = true;
     emit stateChanged();
@@ -589,11 +634,11 @@ void Engine::memoryRecall() {
 void Engine::setEnterAdds(bool on) {
     m_enterAdds = on;
     emit enterAddsChanged(on);
-    if (on && !m_enterAddsAnnounced && !m_loading && m_env.dialogs) {
-        const QString note = currentLanguage() == 1
+    if (on && !m_enterAddsAnnounced && !m_loading && m_context.dialogs) {
+        const QString note = m_context.messages && m_context.messages->language() == Language::Portuguese
                                  ? QStringLiteral("NOTA: Se as HotKeys estiverem ligadas, agora CTLR+ALT+ENTER também irá dar o resultado!")
                                  : QStringLiteral("NOTE: If HotKeys are activated then CTRL+ALT+ENTER = Calculation's Total.");
-        m_env.dialogs->message(message(14) + QStringLiteral("\r\n\r\n") + note, m_env.windowTitle,
+        m_context.dialogs->message(message(14) + QStringLiteral("\r\n\r\n") + note, QString(),
                                Dialogs::Icon::Information);
     }
     if (on) m_enterAddsAnnounced = true;
@@ -607,7 +652,7 @@ void Engine::chooseFormat(int index) {
     m_decimalPlaces = DisplayFormat::decimalPlaces(index);
     if (const auto v = number(m_visor[0])) {
         QString text = format(*v, m_pattern);
-        if (text.endsWith(m_env.separators.decimal)) text = format(*v, GroupOnly);
+        if (text.endsWith(m_separators.decimal)) text = format(*v, GroupOnly);
         m_visor[0] = text.left(22);
     }
     updateMaxLength();
@@ -618,7 +663,7 @@ void Engine::chooseFormat(int index) {
 void Engine::setTimeMode(bool on) {
     if (on == m_timeMode) return;
     keyPress('=');
-    LimpaTudo();
+    clearAll();
     m_timeMode = on;
     m_visor[2] = ZeroTime;
     if (!on) m_visor[0] = zeroDisplay();
@@ -715,7 +760,7 @@ QString Engine::typedForm(const QString& text) {
 void Engine::redo() {
     if (m_redoNumbers.isEmpty() || m_editMode) return;
     const QString field = m_redoNumbers.last();
-    const QString op = m_redoOps.last();
+    const Operator op = m_redoOps.last();
     const QString label = m_insertText ? field.left(12) : QString();
     const QString value = typedForm(field.right(m_insertText ? 11 : 23));
     const qsizetype before = m_redoNumbers.size();
@@ -726,11 +771,7 @@ void Engine::redo() {
         m_redoOps.removeLast();
         emit undoRedoChanged();
     }
-    const int code = op == QLatin1String("-")   ? '-'
-                     : op == QLatin1String("/") ? '/'
-                     : op == QLatin1String("*") ? '*'
-                                                : '+';
-    keyPress(code);
+    keyPress(op == Operator::Subtract ? '-' : op == Operator::Divide ? '/' : op == Operator::Multiply ? '*' : '+');
     if (m_insertText && !label.trimmed().isEmpty() && m_tape.size() >= 28) {
         const QString line = m_tape.tail(28).left(26);
         m_tape.edit(28, line.left(1) + label.mid(1) + QLatin1Char(' ') + line.mid(13) + TapeLine::CrLf);
@@ -754,8 +795,7 @@ void Engine::reenter(const QString& word, qsizetype lineStart) {
 bool Engine::enterEditMode() {
     if (m_editMode) return true;
     if (!m_tape.text().endsWith(QStringLiteral("==") + TapeLine::CrLf)) {
-        if (m_env.dialogs)
-            m_env.dialogs->message(message(12), m_env.windowTitle, Dialogs::Icon::Exclamation);
+        if (m_context.dialogs) m_context.dialogs->message(message(12), QString(), Dialogs::Icon::Exclamation);
         return false;
     }
     m_editMode = true;
@@ -768,7 +808,7 @@ bool Engine::enterEditMode() {
 
 void Engine::leaveEditMode(const QString& editedText) {
     if (!m_editMode) return;
-    if (m_env.clipboard) m_clipboardText = m_env.clipboard->text();
+    if (m_context.clipboard) m_clipboardText = m_context.clipboard->text();
     QString text = editedText;
     if (!text.endsWith(TapeLine::CrLf)) text += TapeLine::CrLf;
     text += TapeLine::separator();
@@ -782,31 +822,19 @@ void Engine::leaveEditMode(const QString& editedText) {
 // ---------------------------------------------------------------------------------------------
 // Clearing the tape, its backup, find and group
 
-QString Engine::backupFilePath() const { return QDir(m_env.dataDir).filePath(QStringLiteral("calcula.txt")); }
-
 QString Engine::dateHeader() const {
-    const QDate today = m_env.now().date();
-    QString pattern = m_env.datePattern;
+    const QDate today = m_context.now().date();
+    QString pattern = m_context.facts.datePattern;
     pattern.replace(QLatin1String("mm"), QLatin1String("MM"));
-    const QString day = m_env.locale.dayName(today.dayOfWeek(), QLocale::LongFormat).left(3);
+    const QString day = m_context.facts.locale.dayName(today.dayOfWeek(), QLocale::LongFormat).left(3);
     return (QLatin1Char(' ') + today.toString(pattern) + QLatin1Char(' ') + day).leftJustified(26, QLatin1Char(' '));
 }
 
 bool Engine::writeBackup() {
-    QDir().mkpath(m_env.dataDir);
-    QFile file(backupFilePath());
-    const QString record = m_tape.text() + TapeLine::separator() + QString(8, QLatin1Char(' ')) +
-                           QStringLiteral("BKP = ") + m_env.now().toString(QStringLiteral("hh:mm:ss")) +
-                           QStringLiteral(" hs.") + TapeLine::CrLf + TapeLine::separator();
-    const QByteArray bytes = record.toUtf8();
-    FileWriteResult result;
-    if (!file.open(QIODevice::Append) || file.write(bytes) != bytes.size() || !file.flush())
-        result.error = file.errorString();
-    file.close();
-    if (!m_notices.kept(backupFilePath(), result)) return false;
-    if (file.size() > BackupWarningSize && !m_loading && m_env.dialogs) {
-        m_env.dialogs->message(message(173), m_env.windowTitle, Dialogs::Icon::Exclamation);
-        showBackup();
+    if (!m_notices.kept(m_backupFile.path(), m_backupFile.append(m_tape.text(), m_context.now().time()))) return false;
+    if (m_backupFile.tooLarge() && !m_loading) {
+        if (m_context.dialogs) m_context.dialogs->message(message(173), QString(), Dialogs::Icon::Exclamation);
+        emit backupTooLarge();
     }
     return true;
 }
@@ -818,76 +846,17 @@ void Engine::clearTape() {
     if (m_backup && m_tape.size() >= 29 && !writeBackup()) return;
     m_tape.setText(dateHeader() + TapeLine::CrLf + TapeLine::separator());
     tapeChanged();
-    LimpaTudo();
+    clearAll();
     if (!m_loading) emit tapeSettled();
 }
 
-void Engine::showBackup() {
-    if (!m_env.dialogs) return;
-    if (!QFileInfo::exists(backupFilePath())) {
-        m_env.dialogs->message(message(171), m_env.windowTitle, Dialogs::Icon::Information);
-        return;
-    }
-    if (!m_env.desktop || !m_env.desktop->openDocument(backupFilePath()))
-        m_env.dialogs->message(message(172) + QStringLiteral("\r\n\r\n") + QDir::toNativeSeparators(backupFilePath()),
-                               m_env.windowTitle, Dialogs::Icon::Critical);
-}
-
-void Engine::find() {
-    if (!m_env.dialogs) return;
-    const QString answer = m_env.dialogs->input(message(55), message(56), m_lastSearch).trimmed();
-    const bool sameAsBefore = answer == m_lastSearch;
-    m_lastSearch = answer;
-    if (answer.isEmpty()) return;
-    emit tapeFocusRequested();
-    if (!sameAsBefore) m_caret = 0;
-    const qsizetype at = m_tape.text().indexOf(answer, m_caret + 1, Qt::CaseInsensitive);
-    if (at < 0) {
-        m_env.dialogs->message(message(18), m_env.windowTitle, Dialogs::Icon::Information);
-        return;
-    }
-    m_caret = at;
-    emit tapeSelection(at, answer.size());
-}
-
-void Engine::group() {
+void Engine::groupReports() {
     if (inactive()) return;
-    if (m_env.keySound) m_env.keySound();
-    const QString& tape = m_tape.text();
-    const QString initial = message(154) + TapeLine::CrLf;
-    const QString interest = message(158) + TapeLine::CrLf;
-    const QString final = message(159) + TapeLine::CrLf;
-    const Separators& seps = m_env.separators;
-    Decimal sums[3];
-    auto addAmount = [&](Decimal& sum, qsizetype labelAt, const QString& label) {
-        if (labelAt < 0) return;
-        const auto amount = Decimal::parse(tape.mid(labelAt + label.size(), 26).trimmed(), seps.decimal, seps.group);
-        if (!amount) return;
-        if (const auto s = sum.add(amount->rounded(4, Decimal::Rounding::HalfAwayFromZero))) sum = *s;
-    };
-    qsizetype pos = 0;
-    for (;;) {
-        const qsizetype i = tape.indexOf(initial, pos);
-        if (i < 0) break;
-        addAmount(sums[0], i, initial);
-        addAmount(sums[1], tape.indexOf(interest, i), interest);
-        addAmount(sums[2], tape.indexOf(final, i), final);
-        pos = i + 1;
-    }
-
+    emit soundWanted();
+    const ReportSums sums = sumReports(m_tape.text(), {message(154), message(158), message(159)}, m_separators);
     keyPress('=');
-    LimpaTudo();
-
-    auto sumLine = [&](const Decimal& sum) {
-        return (FormatarValor(sum.toString(seps.decimal), seps).rightJustified(25, QLatin1Char(' ')) +
-                QLatin1Char(' ') + TapeLine::CrLf);
-    };
-    QString block = message(210) + TapeLine::CrLf + TapeLine::groupRule();
-    block += QString(12, QLatin1Char(' ')) + message(213) + TapeLine::CrLf + sumLine(sums[0]);
-    block += QString(11, QLatin1Char(' ')) + message(211) + TapeLine::CrLf + sumLine(sums[1]);
-    block += QString(13, QLatin1Char(' ')) + message(212) + TapeLine::CrLf + sumLine(sums[2]);
-    block += TapeLine::separator();
-    m_tape.edit(0, block);
+    clearAll();
+    m_tape.edit(0, sumsBlock(sums, {message(210), message(213), message(211), message(212)}, m_separators));
     emit tapeSelection(m_tape.size(), 0);
     emit stateChanged();
 }
@@ -900,17 +869,16 @@ void Engine::restoreTape(const QString& tape) {
     emit tapeSelection(qMax<qsizetype>(0, m_tape.size() - 28), 0);
 }
 
-void Engine::restore(const QString& tape, const QString& total, const QString& pending, const QString& entry,
-                     const QString& display, const QString& counter) {
-    restoreTape(tape);
-    m_total = total;
+void Engine::restore(const TapeState& state) {
+    restoreTape(state.tape);
+    m_total = state.total;
     // Between two steps the pending operator is never empty: an empty one means "+".
-    m_pending = pending.isEmpty() ? QStringLiteral("+") : pending;
-    m_entry = number(entry) ? entry : Zero;
+    m_pending = state.pending.isEmpty() ? Operator::Add : operatorFromText(state.pending);
+    m_entry = number(state.entry) ? state.entry : Zero;
     m_entrySelected = true;
     updateMaxLength();
-    m_visor[0] = display;
-    m_visor[1] = counter;
-    if (m_timeMode) m_visor[2] = TimeText::convert(display, m_env.separators.decimal).left(22);
+    m_visor[0] = state.display;
+    m_visor[1] = state.counter;
+    if (m_timeMode) m_visor[2] = TimeText::convert(state.display, m_separators.decimal).left(22);
     emit stateChanged();
 }

@@ -5,35 +5,23 @@
 // right, in Decimal, and every result is rounded to the display format before the next step.
 //
 // The engine owns no window: a front end mirrors the texts after stateChanged(), follows the tape
-// through Tape::edited/reset, and shows pressed buttons when buttonPressed() asks.
+// through Tape::edited/reset, and shows pressed buttons when buttonPressed() asks. It asks the user
+// only through the context's Dialogs, in the context's language.
 
 #include "core/decimal.h"
 #include "core/filenotices.h"
+#include "core/keypad.h"
 #include "core/numberpattern.h"
+#include "core/operators.h"
 #include "core/tape.h"
+#include "core/tapebackup.h"
+#include "platform/context.h"
 
-#include <QDateTime>
-#include <QLocale>
+#include <QList>
 #include <QObject>
 #include <QStringList>
-#include <functional>
 
-class Clipboard;
-class Dialogs;
-class Desktop;
-
-struct EngineEnvironment {
-    Clipboard* clipboard = nullptr;
-    Dialogs* dialogs = nullptr;
-    Desktop* desktop = nullptr;            // may be null: the backup viewer is then unavailable
-    Separators separators;                 // the locale's decimal and group separators
-    QString dataDir;                       // program folder (backup file), with trailing separator
-    QString datePattern = QStringLiteral("dd/mm/yyyy"); // the locale's short-date order
-    QLocale locale;                        // weekday names of the date header
-    std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
-    std::function<void()> keySound;        // the key sound; empty when sounds are off
-    QString windowTitle = QStringLiteral(" Tabulora"); // title of the engine's message boxes
-};
+struct TapeState;
 
 class Engine : public QObject {
     Q_OBJECT
@@ -44,13 +32,15 @@ public:
     static constexpr int KeyEnter = 13;
     static constexpr int KeyEsc = 27;
 
-    static constexpr int TapeCapacity = 21000;        // a longer tape asks to be cleared
-    static constexpr qint64 BackupWarningSize = 3200000;
+    static constexpr int TapeCapacity = 21000; // a longer tape asks to be cleared
 
-    explicit Engine(EngineEnvironment env, QObject* parent = nullptr);
+    explicit Engine(const Context& context, QObject* parent = nullptr);
 
     // --- the key dispatcher and the keypad -----------------------------------------------------
     void keyPress(int c);
+    // A keypad button clicked (or reached through its hotkey): digits and the separator go to the
+    // entry, operators to the dispatcher.
+    void press(Button button);
     void pressDigit(int digit);
     void pressSeparator();
     void pressBack();
@@ -62,18 +52,16 @@ public:
     void memorySubtract();
 
     // --- commands ------------------------------------------------------------------------------
-    void LimpaTudo();
+    void clearAll();
     void clearTape();
-    void find();
-    void group();
-    void showBackup();
+    // Sums the interest reports of the tape into a block of their own.
+    void groupReports();
     void setEnterAdds(bool on);
     void chooseFormat(int index);
     void setTimeMode(bool on);
     void setInsertText(bool on);
     void setBackup(bool on) { m_backup = on; }
     void setNumLockAlways(bool on) { m_numLockAlways = on; }
-    void setMinimized(bool minimized) { m_minimized = minimized; }
     // While loading, counters do not advance and nothing is announced to the user.
     void setLoading(bool loading) { m_loading = loading; }
     void setShuttingDown(bool on) { m_shuttingDown = on; }
@@ -103,9 +91,8 @@ public:
     QString lastClipboardText() const { return m_clipboardText; }
     void setLastClipboardText(const QString& text) { m_clipboardText = text; }
 
-    // Restores a calculation saved by an earlier run (the tape state file).
-    void restore(const QString& tape, const QString& total, const QString& pending, const QString& entry,
-                 const QString& display, const QString& counter);
+    // Restores a calculation saved by an earlier run (the tape state file), or only its tape.
+    void restore(const TapeState& state);
     void restoreTape(const QString& tape);
 
     // --- state, as the window shows it -----------------------------------------------------------
@@ -117,32 +104,27 @@ public:
     // What the person sees: the time display in time mode, else the display.
     const QString& shownDisplay() const { return m_timeMode ? m_visor[2] : m_visor[0]; }
     const QString& total() const { return m_total; }       // lblTotal
-    const QString& pendingOperator() const { return m_pending; }
+    Operator pendingOperator() const { return m_pending; }
     const QString& memory() const { return m_memory; }     // fraTeclado's caption
     const Tape& tape() const { return m_tape; }
     Tape& tape() { return m_tape; }
     int formatIndex() const { return m_formatIndex; }
-    const QString& formatPattern() const { return m_pattern; }
     bool enterAdds() const { return m_enterAdds; }
     bool timeMode() const { return m_timeMode; }
     bool insertText() const { return m_insertText; }
     const QString& insertedText() const { return m_insertBuffer; }
     bool backup() const { return m_backup; }
-    const Separators& separators() const { return m_env.separators; }
-    const EngineEnvironment& environment() const { return m_env; }
+    const Separators& separators() const { return m_separators; }
     int entryMaxLength() const { return m_maxLength; }
-    QString backupFilePath() const;
-    // Where failed writes of the calculator's files are told (the backup here, the state file and a
-    // saved tape by the window).
+    const TapeBackup& backupFile() const { return m_backupFile; }
     FileNotices& fileNotices() { return m_notices; }
     QString dateHeader() const;
 
 signals:
     void stateChanged();
-    // A keypad button is to be shown pressed (`chkNum(5)`, `chkMais`, …).
-    void buttonPressed(const QString& objectName);
-    // Select this range of the tape (a found text, a re-entered line) or just move the caret
-    // there (length 0).
+    // A keypad button is to be shown pressed.
+    void buttonPressed(Button button);
+    // Select this range of the tape (a re-entered line) or just move the caret there (length 0).
     void tapeSelection(qsizetype start, qsizetype length);
     void tapeFocusRequested();
     void enterAddsChanged(bool on);
@@ -151,10 +133,16 @@ signals:
     void undoRedoChanged();
     void editModeChanged(bool on);
     void closeRequested();
+    // The key sound of a command that has none of its own key (the full tape, the grouping).
+    void soundWanted();
+    // The backup file has grown past its warning size; message 173 has been shown.
+    void backupTooLarge();
     // A calculation was totalled or the tape was cleared: a good moment to keep the tape safe.
     void tapeSettled();
 
 private:
+    QString message(int number) const;
+
     // The entry box: what reaches it after the dispatcher, and its change handler.
     void entryBoxKey(QChar c);
     void typeIntoEntry(const QString& text);
@@ -167,11 +155,11 @@ private:
     void dispatch(int c);
     void addToMemory(bool subtract);
     QString typedForm(const QString& text);
-    void operatorKey(int code);
+    void operatorKey(OperatorKey key);
     void minusOnZeroDisplay();
     void percentKey();
     void equalsKey();
-    void commonEnd(int code);
+    void commonEnd(OperatorKey key);
     void applyPending();
     void computePercent();
     void finishCalculation(qsizetype removed, const QString& added);
@@ -189,24 +177,25 @@ private:
     void updateMaxLength();
     void pushSnapshot();
     void dropRedo();
-    void press(const QString& objectName);
+    void show(Button button);
     void askToClearFullTape();
     bool writeBackup();
     QString timeFromTotal() const;
-    QString message(int number) const;
 
-    EngineEnvironment m_env;
-    FileNotices m_notices{m_env.dialogs, m_env.windowTitle};
+    const Context& m_context;
+    Separators m_separators;
     Tape m_tape;
+    TapeBackup m_backupFile;
+    FileNotices m_notices;
 
     QString m_entry = QStringLiteral("0");
     bool m_entrySelected = true;
     int m_maxLength = 12;
     QString m_visor[3];
     QString m_total;
-    QString m_pending = QStringLiteral("+");
+    Operator m_pending = Operator::Add;
     QString m_lastNumber;
-    QString m_prevKey;
+    OperatorKey m_previousKey = OperatorKey::None;
     int m_formatIndex = 2;
     QString m_pattern;
     int m_decimalPlaces = 10;
@@ -218,7 +207,6 @@ private:
     bool m_numLockAlways = false;
     bool m_backup = true;
     bool m_editMode = false;
-    bool m_minimized = false;
     bool m_loading = false;
     bool m_shuttingDown = false;
     bool m_undoBusy = false;
@@ -227,14 +215,8 @@ private:
     qsizetype m_requestedLine = -1;
     QString m_clipboardText;
     QString m_waitingClipboardText;
-    QString m_lastSearch;
-    qsizetype m_caret = 0;
     QStringList m_undoTotals;
-    QStringList m_undoOps;
+    QList<Operator> m_undoOps;
     QStringList m_redoNumbers;
-    QStringList m_redoOps;
-
-public:
-    // The tape caret as the window last reported it (find continues from there).
-    void setTapeCaret(qsizetype position) { m_caret = position; }
+    QList<Operator> m_redoOps;
 };

@@ -4,6 +4,10 @@
 
 #include <QDir>
 
+QString FileNotices::text(int number, const QString& p1, const QString& p2) const {
+    return m_messages ? m_messages->text(number, p1, p2) : QString();
+}
+
 bool FileNotices::kept(const QString& path, const FileWriteResult& result) {
     const QString file = QDir::cleanPath(path);
     if (result.ok()) {
@@ -12,14 +16,14 @@ bool FileNotices::kept(const QString& path, const FileWriteResult& result) {
     }
     if (!m_failing.contains(file)) {
         m_failing.insert(file);
-        tell(fMensagem(240, QDir::toNativeSeparators(file), result.error), Dialogs::Icon::Exclamation);
+        tell(text(240, QDir::toNativeSeparators(file), result.error), Dialogs::Icon::Exclamation);
     }
     return false;
 }
 
 bool FileNotices::saved(const QString& path, const FileWriteResult& result) {
     if (result.ok()) return true;
-    tell(fMensagem(241, QDir::toNativeSeparators(QDir::cleanPath(path)), result.error),
+    tell(text(241, QDir::toNativeSeparators(QDir::cleanPath(path)), result.error),
          Dialogs::Icon::Critical);
     return false;
 }
@@ -29,7 +33,7 @@ void FileNotices::tell(const QString& text, Dialogs::Icon icon) {
         m_waiting.append({text, icon});
         return;
     }
-    if (m_dialogs) m_dialogs->message(text, m_title, icon);
+    if (m_dialogs) m_dialogs->message(text, QString(), icon);
 }
 
 void FileNotices::release() {

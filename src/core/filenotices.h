@@ -12,13 +12,15 @@
 #include "platform/atomicfile.h"
 #include "platform/dialogs.h"
 
+class Messages;
+
 #include <QList>
 #include <QSet>
 #include <QString>
 
 class FileNotices {
   public:
-    FileNotices(Dialogs* dialogs, QString title) : m_dialogs(dialogs), m_title(std::move(title)) {}
+    FileNotices(Dialogs* dialogs, const Messages* messages) : m_dialogs(dialogs), m_messages(messages) {}
 
     // A file written on the program's own account (message 240); true when it was written.
     bool kept(const QString& path, const FileWriteResult& result);
@@ -33,13 +35,15 @@ class FileNotices {
     void release();
 
   private:
+    QString text(int number, const QString& p1, const QString& p2) const;
+
     struct Notice {
         QString text;
         Dialogs::Icon icon;
     };
 
     Dialogs* m_dialogs;
-    QString m_title;
+    const Messages* m_messages;
     QSet<QString> m_failing; // files whose failure was told and that have not been written since
     bool m_held = false;
     QList<Notice> m_waiting;

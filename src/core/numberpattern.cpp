@@ -64,7 +64,7 @@ QString formatText(const QString& text, const QString& pattern, const Separators
     return NumberPattern(pattern).format(value.value_or(Decimal()), seps);
 }
 
-QString FormatarValor(const QString& value, const Separators& seps) {
+QString formatMoney(const QString& value, const Separators& seps) {
     static const NumberPattern money(QStringLiteral("#,##0.00"));
     const auto parsed = Decimal::parse(value, seps.decimal, seps.group);
     return money.format(parsed.value_or(Decimal()), seps);

@@ -45,4 +45,4 @@ private:
 QString formatText(const QString& text, const QString& pattern, const Separators& seps);
 
 // Money as the documents and tools show it: "#,##0.00"; a non-numeric value gives zero ("0,00").
-QString FormatarValor(const QString& value, const Separators& seps);
+QString formatMoney(const QString& value, const Separators& seps);

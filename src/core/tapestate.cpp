@@ -137,7 +137,7 @@ LoadAction loadAction(const Reading& reading, const QString& today) {
 }
 
 TapeState capture(const Engine& engine, const QString& today) {
-    return TapeState{today,          engine.tape().text(), engine.total(),  engine.pendingOperator(),
+    return TapeState{today,          engine.tape().text(), engine.total(),  operatorText(engine.pendingOperator()),
                      engine.entry(), engine.display(),     engine.counter()};
 }
 
@@ -146,7 +146,7 @@ void apply(Engine& engine, const TapeState& state, LoadAction action) {
     case LoadAction::Nothing:
         break;
     case LoadAction::RestoreAll:
-        engine.restore(state.tape, state.total, state.pending, state.entry, state.display, state.counter);
+        engine.restore(state);
         break;
     case LoadAction::RestoreTape: {
         // The calculation that was going on is lost with the rest of the record; a rule under its
@@ -177,13 +177,14 @@ FileWriteResult save(const Engine& engine, const QString& path, const QString& t
     return writeStateFile(path, capture(engine, today));
 }
 
-LoadResult load(Engine& engine, const QString& path, const QString& today) {
+LoadResult load(Engine& engine, const QString& path, const QDateTime& now, const QString& datePattern) {
+    const QString today = dateText(now.date(), datePattern);
     const std::optional<Reading> reading = readStateFile(path);
     if (!reading) return {};
     LoadResult result{loadAction(*reading, today), false, {}};
     if (reading->readable != Readable::Everything) {
         result.damaged = true;
-        result.keptAs = putAside(path, engine.environment().now());
+        result.keptAs = putAside(path, now);
     }
     apply(engine, reading->state, result.action);
     return result;

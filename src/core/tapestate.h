@@ -93,6 +93,6 @@ struct LoadResult {
 
 // The two calls of the window: at close (and after every total), and at load.
 FileWriteResult save(const Engine& engine, const QString& path, const QString& today);
-LoadResult load(Engine& engine, const QString& path, const QString& today);
+LoadResult load(Engine& engine, const QString& path, const QDateTime& now, const QString& datePattern);
 
 } // namespace TapeStateFile

@@ -38,8 +38,6 @@ void replaceFirst(QString& text, QChar mark, const QString& value) {
     if (at >= 0) text.replace(at, 1, value);
 }
 
-int g_language = Language::Portuguese;
-
 } // namespace
 
 QHash<int, QString> MessageCatalog::parse(const QByteArray& tsv) {
@@ -89,14 +87,12 @@ QList<int> MessageCatalog::numbers() {
     return catalog().numbers;
 }
 
-QString fMensagem(int number, const QString& p1, const QString& p2, const QString& p3) {
-    return MessageCatalog::message(number, g_language, p1, p2, p3);
+Messages::Messages(int language) { setLanguage(language); }
+
+void Messages::setLanguage(int language) {
+    if (language >= Language::Portuguese && language <= Language::French) m_language = language;
 }
 
-int currentLanguage() {
-    return g_language;
-}
-
-void setCurrentLanguage(int language) {
-    if (language >= Language::Portuguese && language <= Language::French) g_language = language;
+QString Messages::text(int number, const QString& p1, const QString& p2, const QString& p3) const {
+    return MessageCatalog::message(number, m_language, p1, p2, p3);
 }

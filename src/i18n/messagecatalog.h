@@ -42,10 +42,16 @@ class MessageCatalog {
     static QHash<int, QString> parse(const QByteArray& tsv);
 };
 
-// The message in the program's current language.
-QString fMensagem(int number, const QString& p1 = {}, const QString& p2 = {}, const QString& p3 = {});
+// The user's language and the texts in it: one of these lives for the whole run, and whoever shows
+// a message asks it (the language changes from the menu while the program runs).
+class Messages {
+  public:
+    explicit Messages(int language = Language::Portuguese);
+    int language() const { return m_language; }
+    // Accepts 1..4; anything else leaves the language as it is.
+    void setLanguage(int language);
+    QString text(int number, const QString& p1 = {}, const QString& p2 = {}, const QString& p3 = {}) const;
 
-// The program-wide language digit, Portuguese until the start-up decides otherwise.
-int currentLanguage();
-// Accepts 1..4; anything else leaves the language as it is.
-void setCurrentLanguage(int language);
+  private:
+    int m_language = Language::Portuguese;
+};

@@ -109,21 +109,3 @@ void SettingsStore::writeMeasure(const QString& section, const QString& key, dou
     write(section, key, fromMeasure(twips, locale));
 }
 
-QString SettingsStore::read(const conf::Key& key) const {
-    return read(QLatin1String(conf::Section), QLatin1String(key.name),
-                key.defaultText ? QString::fromUtf8(key.defaultText) : QString());
-}
-
-bool SettingsStore::readBool(const conf::Key& key) const {
-    const bool fallback =
-        key.defaultText ? toBool(QString::fromUtf8(key.defaultText)).value_or(false) : false;
-    return readBool(QLatin1String(conf::Section), QLatin1String(key.name), fallback);
-}
-
-void SettingsStore::write(const conf::Key& key, const QString& text) {
-    write(QLatin1String(conf::Section), QLatin1String(key.name), text);
-}
-
-void SettingsStore::writeBool(const conf::Key& key, bool value) {
-    write(key, fromBool(value));
-}

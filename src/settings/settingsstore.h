@@ -8,8 +8,6 @@
 // before write() returns (merged key by key with what is on disk, so the other calculator's keys
 // survive), and every read first picks up what another process may have written since.
 
-#include "settings/confkeys.h"
-
 #include <QLocale>
 #include <QString>
 #include <memory>
@@ -52,13 +50,6 @@ class SettingsStore {
     std::optional<double> readMeasure(const QString& section, const QString& key, double defaultTwips,
                                       const QLocale& locale) const;
     void writeMeasure(const QString& section, const QString& key, double twips, const QLocale& locale);
-
-    // Keys of section "Conf" with their table default. A key whose default is computed reads as ""
-    // when missing; its reader supplies the default through the overloads above.
-    QString read(const conf::Key& key) const;
-    bool readBool(const conf::Key& key) const;
-    void write(const conf::Key& key, const QString& text);
-    void writeBool(const conf::Key& key, bool value);
 
   private:
     std::optional<QString> lookup(const QString& section, const QString& key) const;

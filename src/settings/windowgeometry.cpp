@@ -39,35 +39,31 @@ int twipsToPixels(double twips, int dpi) {
     return int(std::clamp(pixels, double(INT_MIN), double(INT_MAX)));
 }
 
-QList<QPair<QString, QString>> closeSaveEntries(const CloseState& state, const QLocale& locale) {
+QList<QPair<QString, QString>> closeSaveEntries(WindowMode mode, bool minimized, const Options& options,
+                                                const WindowMeasures& measures, const QLocale& locale) {
     QList<QPair<QString, QString>> entries;
-    const auto add = [&entries](const conf::Key& key, const QString& text) {
-        entries.append({QString::fromUtf8(key.name), text});
-    };
-    if (state.mode != CloseState::Mode::Full) {
-        if (!state.minimized) {
-            add(conf::MiniHeight, fromMeasure(state.height, locale));
-            add(conf::CalcLeft, fromMeasure(state.left, locale));
+    if (mode != WindowMode::Full) {
+        if (!minimized) {
+            entries.append({QLatin1String(conf::MiniHeight), fromMeasure(measures.height, locale)});
+            entries.append({QLatin1String(conf::CalcLeft), fromMeasure(measures.left, locale)});
         }
         return entries;
     }
-    add(conf::CalcEnter, fromBool(state.calcEnter));
-    add(conf::Oculte, fromBool(state.keypadHidden));
-    add(conf::Backup, fromBool(state.backup));
-    add(conf::Idioma, QString::number(state.language));
-    add(conf::HotKey, fromBool(state.hotKey));
-    if (!state.minimized) {
-        add(conf::CalcHeight, fromMeasure(state.height, locale));
-        add(conf::CalcTop, fromMeasure(state.top, locale));
-        add(conf::CalcLeft, fromMeasure(state.left, locale));
-        add(conf::Letrona, fromBool(state.largeFont));
+    for (Option option : {Option::EnterAdds, Option::KeypadHidden, Option::Backup, Option::Language, Option::Hotkeys})
+        entries.append({optionKey(option), optionText(options, option)});
+    if (!minimized) {
+        entries.append({QLatin1String(conf::CalcHeight), fromMeasure(measures.height, locale)});
+        entries.append({QLatin1String(conf::CalcTop), fromMeasure(measures.top, locale)});
+        entries.append({QLatin1String(conf::CalcLeft), fromMeasure(measures.left, locale)});
+        entries.append({optionKey(Option::LargeFont), optionText(options, Option::LargeFont)});
     }
     return entries;
 }
 
-void saveOnClose(SettingsStore& store, const CloseState& state, const QLocale& locale) {
-    const QString section = QString::fromUtf8(conf::Section);
-    for (const auto& [key, text] : closeSaveEntries(state, locale))
+void saveOnClose(SettingsStore& store, WindowMode mode, bool minimized, const Options& options,
+                 const WindowMeasures& measures, const QLocale& locale) {
+    const QString section = QLatin1String(conf::Section);
+    for (const auto& [key, text] : closeSaveEntries(mode, minimized, options, measures, locale))
         store.write(section, key, text);
 }
 

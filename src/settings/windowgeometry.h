@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QString>
 
+#include "settings/options.h"
+
 class SettingsStore;
 
 // The stored top is dropped (0) when it puts the window below the screen's bottom, above its top,
@@ -40,22 +42,20 @@ QString frameToText(const QRect& frame);
 // screens: a window must never open where it cannot be dragged back.
 QPoint reachablePosition(const QRect& frame, int titleHeight, const QList<QRect>& screens);
 
-struct CloseState {
-    enum class Mode { Full, Compact, Aux };
-    Mode mode = Mode::Full;
-    bool minimized = false;
-    bool calcEnter = false;    // Enter adds
-    bool keypadHidden = false; // Oculte
-    bool backup = true;
-    int language = 0; // Idioma digit, 1 to 4
-    bool hotKey = true;
-    bool largeFont = true; // Letrona
-    double height = 0;     // twips
+// The main window: the primary calculator, the compact one ("mini") and the second one ("outra").
+enum class WindowMode { Full, Compact, Auxiliary };
+
+// Where the window is and how high, in twips.
+struct WindowMeasures {
+    double height = 0;
     double top = 0;
     double left = 0;
 };
 
-// The (key, text) pairs of section "Conf" that closing the main window writes, in writing order.
-// A minimized window keeps the stored size and position.
-QList<QPair<QString, QString>> closeSaveEntries(const CloseState& state, const QLocale& locale);
-void saveOnClose(SettingsStore& store, const CloseState& state, const QLocale& locale);
+// The (key, text) pairs of section "Conf" that closing the main window writes, in writing order:
+// the full calculator its options of the moment and, unless minimized, its place and size; the
+// compact and second calculators only their height and left, and nothing while minimized.
+QList<QPair<QString, QString>> closeSaveEntries(WindowMode mode, bool minimized, const Options& options,
+                                                const WindowMeasures& measures, const QLocale& locale);
+void saveOnClose(SettingsStore& store, WindowMode mode, bool minimized, const Options& options,
+                 const WindowMeasures& measures, const QLocale& locale);

@@ -23,21 +23,13 @@ bool compactMode(const QString& word) { return word == Mini; }
 
 bool auxiliaryInTimeMode(const QString& word) { return word.right(5) == QLatin1String("tempo"); }
 
-Action actionForWord(const QString& word) {
-    if (word == QLatin1String("tempo")) return Action::TimeMode;
-    if (word == QLatin1String("juro")) return Action::Installments;
-    if (word == QLatin1String("peso")) return Action::IdealWeight;
-    if (word == QLatin1String("data")) return Action::DateCalculator;
-    return Action::None;
-}
-
-Action actionForHandOver(const QString& text) {
+QString wordOfHandOver(const QString& text) {
+    // The word comes with the time after it; its first four letters are enough.
     const QString head = text.left(4);
-    if (head == QLatin1String("temp")) return Action::TimeMode;
-    if (head == QLatin1String("juro")) return Action::Installments;
-    if (head == QLatin1String("peso")) return Action::IdealWeight;
-    if (head == QLatin1String("data")) return Action::DateCalculator;
-    return Action::None;
+    if (head == QLatin1String("temp")) return QStringLiteral("tempo");
+    for (const char* word : {"juro", "peso", "data"})
+        if (head == QLatin1String(word)) return QLatin1String(word);
+    return {};
 }
 
 QString handOverText(const QString& word, const QTime& now) {

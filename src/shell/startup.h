@@ -31,11 +31,9 @@ bool compactMode(const QString& word);
 // The auxiliary calculator of "outratempo" starts in time mode.
 bool auxiliaryInTimeMode(const QString& word);
 
-// What the primary does with a word: on the first activation for its own word, on receipt for a
-// handed-over text (word plus time, so that two equal words in a row still differ).
-enum class Action { None, TimeMode, Installments, IdealWeight, DateCalculator };
-Action actionForWord(const QString& word);
-Action actionForHandOver(const QString& text);
+// The command word of a handed-over text (word plus time, so that two equal words in a row still
+// differ): "tempo", "juro", "peso", "data", or "" for any other.
+QString wordOfHandOver(const QString& text);
 QString handOverText(const QString& word, const QTime& now);
 
 } // namespace Startup

@@ -19,18 +19,8 @@ namespace TapeOutput {
 
 namespace {
 
-const QString Conf = QStringLiteral("Conf");
-
-QString setting(const Environment& env, const QString& section, const QString& key, const QString& fallback) {
-    return env.readSetting ? env.readSetting(section, key, fallback) : fallback;
-}
-
-void storeSetting(const Environment& env, const QString& key, const QString& value) {
-    if (env.writeSetting) env.writeSetting(Conf, key, value);
-}
-
-void show(const Environment& env, int number, Dialogs::Icon icon) {
-    if (env.dialogs) env.dialogs->message(fMensagem(number), env.windowTitle, icon);
+void show(const Context& context, int number, Dialogs::Icon icon) {
+    if (context.dialogs && context.messages) context.dialogs->message(context.messages->text(number), QString(), icon);
 }
 
 } // namespace
@@ -106,8 +96,8 @@ std::unique_ptr<QIODevice> RollPrinter::openDevice(const QString& device) {
     return file;
 }
 
-RollPrinter::RollPrinter(Dialogs& dialogs, QString title, OpenPort open)
-    : m_dialogs(dialogs), m_title(std::move(title)), m_open(open ? std::move(open) : OpenPort(openDevice)) {}
+RollPrinter::RollPrinter(Dialogs& dialogs, const Messages* messages, OpenPort open)
+    : m_dialogs(dialogs), m_messages(messages), m_open(open ? std::move(open) : OpenPort(openDevice)) {}
 
 QStringList RollPrinter::lines(const QString& text) {
     QStringList result = text.split(TapeLine::CrLf);
@@ -127,8 +117,9 @@ RollPrinter::Result RollPrinter::print(const QString& port, const QString& devic
         const bool moreFollow = i + 1 < all.size();
         if (pauses && moreFollow && (i + 1) % LinesPerPause == 0) {
             out.reset(); // closes the port while the printer catches up
-            const auto answer = m_dialogs.message(pauseText(currentLanguage()), m_title,
-                                                  Dialogs::Icon::Information, Dialogs::Buttons::OkCancel);
+            const int language = m_messages ? m_messages->language() : Language::Portuguese;
+            const auto answer = m_dialogs.message(pauseText(language), QString(), Dialogs::Icon::Information,
+                                                  Dialogs::Buttons::OkCancel);
             if (answer != Dialogs::Answer::Ok) return Result::Cancelled;
             out = m_open(device);
             if (!out) return Result::PortFailed;
@@ -139,63 +130,54 @@ RollPrinter::Result RollPrinter::print(const QString& port, const QString& devic
 
 // --- the menu commands --------------------------------------------------------------------------
 
-Outcome saveTape(const Environment& env, const QString& tape) {
-    if (env.keySound) env.keySound();
-    if (!env.dialogs) return Outcome::Cancelled;
-    const SaveDialogRequest request =
-        saveDialogRequest(setting(env, Conf, QStringLiteral("UltimoArq"), QStringLiteral("Tabulora.txt")),
-                          setting(env, Conf, QStringLiteral("UltimoPath"), QString()), currentLanguage());
-    const QString path = env.dialogs->saveFileName(request.title, request.directory, request.fileName,
-                                                   request.filter, request.defaultSuffix);
+Outcome saveTape(const Context& context, FileNotices& notices, Options& options, const QString& tape) {
+    if (!context.dialogs) return Outcome::Cancelled;
+    const int language = context.messages ? context.messages->language() : Language::Portuguese;
+    const SaveDialogRequest request = saveDialogRequest(options.lastSavedFile, options.lastSavedFolder, language);
+    const QString path = context.dialogs->saveFileName(request.title, request.directory, request.fileName,
+                                                       request.filter, request.defaultSuffix);
     if (path.isEmpty()) return Outcome::Cancelled;
-    FileNotices direct(env.dialogs, env.windowTitle);
-    if (!(env.notices ? *env.notices : direct).saved(path, saveTapeFile(path, tape))) return Outcome::Failed;
-    storeSetting(env, QStringLiteral("UltimoArq"), path);
-    storeSetting(env, QStringLiteral("UltimoPath"), QFileInfo(path).absolutePath());
+    if (!notices.saved(path, saveTapeFile(path, tape))) return Outcome::Failed;
+    options.lastSavedFile = path;
+    options.lastSavedFolder = QFileInfo(path).absolutePath();
     return Outcome::Done;
 }
 
-Outcome printTape(const Environment& env, const QString& tape, int sizeIndex) {
+Outcome printTape(const Context& context, const QString& tape, int sizeIndex) {
     static constexpr int Sizes[] = {8, 10, 12};
-    if (env.keySound) env.keySound();
     const int size = Sizes[qBound(0, sizeIndex, 2)];
-    const bool sent =
-        env.printer && env.printer->printText(tape + TapeLine::CrLf, QStringLiteral("Courier New"), size,
-                                              QStringLiteral("Tabulora"));
+    const bool sent = context.printer && context.printer->printText(tape + TapeLine::CrLf, QStringLiteral("Courier New"),
+                                                                    size, QStringLiteral("Tabulora"));
     if (!sent) {
-        show(env, 17, Dialogs::Icon::Critical);
+        show(context, 17, Dialogs::Icon::Critical);
         return Outcome::Failed;
     }
-    show(env, 16, Dialogs::Icon::Information);
+    show(context, 16, Dialogs::Icon::Information);
     return Outcome::Done;
 }
 
-Outcome printOnRoll(const Environment& env, const QString& tape) {
-    if (env.keySound) env.keySound();
-    if (!env.dialogs) return Outcome::Cancelled;
-    const QString stored = setting(env, Conf, QStringLiteral("Porta"), QStringLiteral("LPT1"));
+Outcome printOnRoll(const Context& context, Options& options, const QString& tape,
+                    const std::function<QString(const QString&)>& deviceOf, RollPrinter::OpenPort open) {
+    if (!context.dialogs || !context.messages) return Outcome::Cancelled;
     // An input box cancelled answers "" as well, which is no port either: the command ends the same way.
     const std::optional<QString> port =
-        normalizePort(env.dialogs->input(fMensagem(176), env.windowTitle, stored));
+        normalizePort(context.dialogs->input(context.messages->text(176), QString(), options.rollPrinterPort));
     if (!port) {
-        show(env, 30, Dialogs::Icon::Critical);
+        show(context, 30, Dialogs::Icon::Critical);
         return Outcome::Refused;
     }
-    storeSetting(env, QStringLiteral("Porta"), *port);
-    const QString device = portDevice(*port, [&env](const QString& name) {
-        return setting(env, QStringLiteral("Portas"), name, QString());
-    });
-    RollPrinter printer(*env.dialogs, env.windowTitle, env.openPort);
-    switch (printer.print(*port, device, rollPrinterText(tape))) {
+    options.rollPrinterPort = *port;
+    RollPrinter printer(*context.dialogs, context.messages, std::move(open));
+    switch (printer.print(*port, portDevice(*port, deviceOf), rollPrinterText(tape))) {
     case RollPrinter::Result::Printed:
-        show(env, 16, Dialogs::Icon::Information);
+        show(context, 16, Dialogs::Icon::Information);
         return Outcome::Done;
     case RollPrinter::Result::Cancelled:
         return Outcome::Cancelled;
     case RollPrinter::Result::PortFailed:
         break;
     }
-    show(env, 17, Dialogs::Icon::Critical);
+    show(context, 17, Dialogs::Icon::Critical);
     return Outcome::Failed;
 }
 

@@ -6,7 +6,10 @@
 // settings, so every path can be run by a test without a person.
 
 #include "platform/atomicfile.h"
+#include "core/filenotices.h"
 #include "core/numberpattern.h"
+#include "platform/context.h"
+#include "settings/options.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -78,7 +81,7 @@ class RollPrinter {
 
     enum class Result { Printed, Cancelled, PortFailed };
 
-    RollPrinter(Dialogs& dialogs, QString title, OpenPort open = openDevice);
+    RollPrinter(Dialogs& dialogs, const Messages* messages, OpenPort open = openDevice);
     // `text` as made by rollPrinterText(); `port` decides about the pauses, `device` is opened.
     Result print(const QString& port, const QString& device, const QString& text);
 
@@ -87,24 +90,11 @@ class RollPrinter {
 
   private:
     Dialogs& m_dialogs;
-    QString m_title;
+    const Messages* m_messages;
     OpenPort m_open;
 };
 
 // --- the menu commands --------------------------------------------------------------------------
-
-// What the commands need from the window around them.
-struct Environment {
-    Dialogs* dialogs = nullptr;
-    Printer* printer = nullptr; // the system printer; may be null, then printing fails (message 17)
-    QString windowTitle = QStringLiteral(" Tabulora");
-    // The settings store: (section, key, default) -> value, and (section, key, value).
-    std::function<QString(const QString&, const QString&, const QString&)> readSetting;
-    std::function<void(const QString&, const QString&, const QString&)> writeSetting;
-    RollPrinter::OpenPort openPort; // empty: the device file itself
-    std::function<void()> keySound; // empty when sounds are off
-    FileNotices* notices = nullptr; // where a file that cannot be written is told; null: dialogs
-};
 
 enum class Outcome {
     Done,
@@ -113,17 +103,20 @@ enum class Outcome {
     Failed,    // the file, printer or port did not work
 };
 
-// mnuSalvar: the save dialog, then the file. "UltimoArq" and "UltimoPath" follow the chosen path
-// once the file is written; a file that cannot be written is told (message 241, with the system's
-// reason) and leaves them as they were, so the next dialog offers the place that worked.
-Outcome saveTape(const Environment& env, const QString& tape);
+// mnuSalvar: the save dialog, then the file. The options' last file and folder follow the chosen
+// path once the file is written (the caller stores them); a file that cannot be written is told
+// (message 241, with the system's reason) and leaves them as they were, so the next dialog offers
+// the place that worked.
+Outcome saveTape(const Context& context, FileNotices& notices, Options& options, const QString& tape);
 // mnuImprimir(index): index 0, 1, 2 print at 8, 10, 12 points in "Courier New" (or the fixed-width
 // font standing in for it); message 16 when sent, message 17 when the printer fails.
-Outcome printTape(const Environment& env, const QString& tape, int sizeIndex);
-// mnuMatricial: asks the port (message 176, "Porta" as the default), refuses an unknown one with
-// message 30, stores the valid one as "Porta", prints, and ends with message 16; message 17 when the
-// port cannot be opened or written. A cancelled pause ends without a message.
-Outcome printOnRoll(const Environment& env, const QString& tape);
+Outcome printTape(const Context& context, const QString& tape, int sizeIndex);
+// mnuMatricial: asks the port (message 176, the options' port as the default), refuses an unknown
+// one with message 30, keeps the valid one in the options, prints, and ends with message 16; message
+// 17 when the port cannot be opened or written. A cancelled pause ends without a message.
+// `deviceOf` may name the device of a port; `open` opens it (the device file itself when empty).
+Outcome printOnRoll(const Context& context, Options& options, const QString& tape,
+                    const std::function<QString(const QString&)>& deviceOf = {}, RollPrinter::OpenPort open = {});
 
 // mnuCopiar: the display as shown (the time display in time mode) goes to the clipboard, and the
 // engine remembers it so the clipboard monitor does not add it back.

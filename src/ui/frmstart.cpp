@@ -7,8 +7,8 @@
 #include <QScreen>
 #include <QTimer>
 
-frmStart::frmStart(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+frmStart::frmStart(const Messages& messages, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_messages(messages),
       m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("frmStart"));
     setWindowTitle(QStringLiteral("Tabulora"));
@@ -43,5 +43,5 @@ void frmStart::paintEvent(QPaintEvent*) {
     f.setBold(false);
     p.setFont(f);
     p.drawText(rect().adjusted(0, 0, 0, -12), Qt::AlignHCenter | Qt::AlignBottom,
-               MessageCatalog::message(254, currentLanguage()));
+               m_messages.text(254));
 }

@@ -4,12 +4,14 @@
 
 #include <QWidget>
 
+class Messages;
 class QTimer;
 
 class frmStart : public QWidget {
     Q_OBJECT
 public:
-    explicit frmStart(QWidget* parent = nullptr);
+    // The splash's line is in the language of `messages`.
+    explicit frmStart(const Messages& messages, QWidget* parent = nullptr);
     // Starts the 100 ms timer; `visible` is false for the silent starts.
     void start(bool visible);
 
@@ -20,5 +22,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const Messages& m_messages;
     QTimer* m_timer;
 };

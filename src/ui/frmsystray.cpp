@@ -1,10 +1,9 @@
 #include "ui/frmsystray.h"
 
-#include "platform/globalhotkeys.h"
-#include "platform/instancechannel.h"
 #include "i18n/menucaptions.h"
 #include "i18n/messagecatalog.h"
-#include "shell/program.h"
+#include "platform/globalhotkeys.h"
+#include "platform/instancechannel.h"
 #include "settings/settingsstore.h"
 #include "shell/startup.h"
 
@@ -36,21 +35,24 @@ QIcon trayPicture() {
 
 } // namespace
 
-frmSysTray::frmSysTray(ShellServices services, QWidget* parent) : QWidget(parent), m_services(services) {
+frmSysTray::frmSysTray(Context& context, SettingsStore* settings, QWidget* parent)
+    : QWidget(parent), m_context(context), m_settings(settings) {
     setObjectName(QStringLiteral("frmSysTray"));
-    if (m_services.channel) {
-        connect(m_services.channel, &InstanceChannel::received, this, &frmSysTray::receiveHandOver);
-        connect(m_services.channel, &InstanceChannel::closeRequested, this, &frmSysTray::unload);
+    if (m_context.channel) {
+        connect(m_context.channel, &InstanceChannel::received, this, &frmSysTray::receiveHandOver);
+        connect(m_context.channel, &InstanceChannel::closeRequested, this, &frmSysTray::unload);
     }
 }
 
-frmSysTray::~frmSysTray() = default;
+frmSysTray::~frmSysTray() {
+    // The window goes before the controller it is bound to.
+    m_calculator.reset();
+}
 
 bool frmSysTray::load() {
-    Program& prog = program();
-    if (prog.Encerrando) return false;
-    const QString& word = prog.LinhaComando;
-    InstanceChannel* channel = m_services.channel;
+    if (m_unloading || !m_context.channel) return false;
+    const QString word = m_context.facts.commandWord;
+    InstanceChannel* channel = m_context.channel;
 
     if (Startup::closesPrimaryFirst(word)) {
         channel->closePrimary();
@@ -59,10 +61,9 @@ bool frmSysTray::load() {
 
     switch (Startup::roleFor(word, channel->primaryExists())) {
     case Startup::Role::Auxiliary:
-        prog.instanceTag = QStringLiteral("2");
-        prog.Encerrando = false;
+        m_context.facts.instanceTag = QStringLiteral("2");
         openCalculator();
-        if (Startup::auxiliaryInTimeMode(word)) m_calculator->engine().setTimeMode(true);
+        if (Startup::auxiliaryInTimeMode(word)) m_controller->engine().setTimeMode(true);
         m_showWhenReady = true;
         return true;
     case Startup::Role::HandOver:
@@ -75,13 +76,12 @@ bool frmSysTray::load() {
             return false;
         }
         addTrayIcon();
-        if (GlobalHotkeys* keys = m_services.trayHotkeys; keys && keys->isAvailable()) {
+        if (GlobalHotkeys* keys = m_context.trayHotkeys; keys && keys->isAvailable()) {
             using M = GlobalHotkeys::Modifier;
             keys->registerAll({{0, keysym::C, GlobalHotkeys::Modifiers(M::Control) | M::Shift}});
             connect(keys, &GlobalHotkeys::activated, this, &frmSysTray::showCalculator, Qt::UniqueConnection);
         }
         if (Startup::showsCalculator(word)) {
-            prog.Encerrando = false;
             openCalculator();
             m_showWhenReady = true;
         }
@@ -115,21 +115,9 @@ void frmSysTray::addTrayIcon() {
 
 void frmSysTray::translateMenu() {
     if (!m_menu) return;
-    for (const MenuCaption& c : trayMenuCaptions(currentLanguage()))
+    const int language = m_context.messages ? m_context.messages->language() : Language::Portuguese;
+    for (const MenuCaption& c : trayMenuCaptions(language))
         if (QAction* a = m_menu->findChild<QAction*>(c.objectName); a && c.caption) a->setText(*c.caption);
-}
-
-EngineEnvironment frmSysTray::engineEnvironment() const {
-    const Program& prog = program();
-    EngineEnvironment env;
-    env.clipboard = m_services.clipboard;
-    env.dialogs = m_services.dialogs;
-    env.desktop = m_services.desktop;
-    env.separators = {prog.SepDecimal, prog.SepMilhar};
-    env.dataDir = prog.CaminhoApp;
-    env.datePattern = prog.FormatoData;
-    env.locale = QLocale::system();
-    return env;
 }
 
 void frmSysTray::showLoadedCalculator() {
@@ -147,39 +135,21 @@ void frmSysTray::showCalculator() {
 
 // Builds and loads the calculator window once; it is shown by showCalculator().
 void frmSysTray::openCalculator() {
-    if (!m_calculator) {
-        const Program& prog = program();
-        const frmCalcula::Mode mode = prog.instanceTag != QLatin1String("1") ? frmCalcula::Mode::Auxiliary
-                                      : Startup::compactMode(prog.LinhaComando) ? frmCalcula::Mode::Compact
-                                                                                : frmCalcula::Mode::Full;
-        m_calculator = std::make_unique<frmCalcula>(engineEnvironment());
-        m_calculator->setServices(m_services.window);
-        m_calculator->load(mode, m_services.settings);
-        connect(m_calculator.get(), &frmCalcula::closed, this, &frmSysTray::calculatorClosed);
-        connect(m_calculator.get(), &frmCalcula::languageChanged, this, &frmSysTray::translateMenu);
-        connect(m_calculator.get(), &frmCalcula::firstActivation, this, [this] {
-            act(int(Startup::actionForWord(program().LinhaComando)));
-            program().LinhaComando.clear();
-        });
-    }
+    if (m_calculator) return;
+    const WindowMode mode = m_context.facts.instanceTag != QLatin1String("1")         ? WindowMode::Auxiliary
+                            : Startup::compactMode(m_context.facts.commandWord) ? WindowMode::Compact
+                                                                                      : WindowMode::Full;
+    m_controller = std::make_unique<CalculatorController>(m_context, m_settings, mode);
+    m_calculator = std::make_unique<frmCalcula>(*m_controller);
+    m_calculator->load();
+    connect(m_calculator.get(), &frmCalcula::closed, this, &frmSysTray::calculatorClosed);
+    connect(m_controller.get(), &CalculatorController::languageChanged, this, &frmSysTray::translateMenu);
 }
 
 void frmSysTray::receiveHandOver(const QString& text) {
     if (text.isEmpty()) return;
     showCalculator();
-    act(int(Startup::actionForHandOver(text)));
-}
-
-void frmSysTray::act(int action) {
-    if (!m_calculator) return;
-    switch (Startup::Action(action)) {
-    case Startup::Action::TimeMode:
-        if (!m_calculator->engine().timeMode()) m_calculator->engine().setTimeMode(true);
-        break;
-    default:
-        // The side tools of "juro", "peso" and "data" are not part of this program yet.
-        break;
-    }
+    if (m_controller) m_controller->runWord(Startup::wordOfHandOver(text));
 }
 
 void frmSysTray::calculatorClosed() {
@@ -187,25 +157,22 @@ void frmSysTray::calculatorClosed() {
     // Without a tray on the desktop nothing would be left to bring the calculator back: it ends
     // as if staying in the tray were off.
     const bool trayShown = m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
-    if (m_calculator->mode() != frmCalcula::Mode::Full || !m_calculator->staysInTray() || !trayShown ||
-        program().Encerrando)
-        unload();
+    if (!m_controller->staysInTray() || !trayShown) unload();
 }
 
 void frmSysTray::endFromOutside() {
-    if (m_calculator) m_calculator->engine().fileNotices().hold();
+    if (m_controller) m_controller->engine().fileNotices().hold();
     unload();
 }
 
 void frmSysTray::unload() {
     if (m_unloading) return;
     m_unloading = true;
-    program().Encerrando = true;
     if (m_tray) m_tray->hide();
     if (m_calculator && m_calculator->isVisible()) m_calculator->close();
     // From here on the calculator ignores whatever events are still queued.
-    if (m_calculator) m_calculator->engine().setShuttingDown(true);
-    if (m_services.window.hotkeys) m_services.window.hotkeys->unregisterAll();
-    if (m_services.trayHotkeys) m_services.trayHotkeys->unregisterAll();
+    if (m_controller) m_controller->setShuttingDown(true);
+    if (m_context.hotkeys) m_context.hotkeys->unregisterAll();
+    if (m_context.trayHotkeys) m_context.trayHotkeys->unregisterAll();
     QApplication::quit();
 }

@@ -8,29 +8,15 @@
 #include <QWidget>
 #include <memory>
 
-class Clipboard;
-class GlobalHotkeys;
-class Desktop;
-class Dialogs;
-class InstanceChannel;
 class QMenu;
 class QSystemTrayIcon;
 class SettingsStore;
 
-struct ShellServices {
-    WindowServices window;
-    Clipboard* clipboard = nullptr;
-    Dialogs* dialogs = nullptr;
-    Desktop* desktop = nullptr;
-    SettingsStore* settings = nullptr;
-    InstanceChannel* channel = nullptr;
-    GlobalHotkeys* trayHotkeys = nullptr; // Ctrl+Shift+C, the calculator brought forward
-};
-
 class frmSysTray : public QWidget {
     Q_OBJECT
 public:
-    explicit frmSysTray(ShellServices services, QWidget* parent = nullptr);
+    // `settings` may be null: the calculator then opens as designed and writes nothing.
+    frmSysTray(Context& context, SettingsStore* settings, QWidget* parent = nullptr);
     ~frmSysTray() override;
 
     // The tray window's load. False when this process has nothing left to do (it handed its word
@@ -47,6 +33,7 @@ public:
     void endFromOutside();
 
     frmCalcula* calculator() const { return m_calculator.get(); }
+    CalculatorController* controller() const { return m_controller.get(); }
     QSystemTrayIcon* trayIcon() const { return m_tray; }
 
 private:
@@ -55,13 +42,13 @@ private:
     void openCalculator();
     void receiveHandOver(const QString& text);
     void calculatorClosed();
-    void act(int action);
-    EngineEnvironment engineEnvironment() const;
 
-    ShellServices m_services;
+    Context& m_context;
+    SettingsStore* m_settings;
+    std::unique_ptr<CalculatorController> m_controller;
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_menu = nullptr;
     std::unique_ptr<frmCalcula> m_calculator;
-    bool m_unloading = false;
+    bool m_unloading = false; // the program is ending: the windows ignore what is still queued
     bool m_showWhenReady = false;
 };

@@ -3,7 +3,6 @@
 
 #include "core/engine.h"
 #include "core/tapestate.h"
-#include "i18n/messagecatalog.h"
 #include "support/enginerig.h"
 
 #include <QDir>
@@ -22,8 +21,6 @@ class TestEngine : public QObject {
     using Rig = EngineRig;
 
 private slots:
-    void initTestCase() { setCurrentLanguage(1); }
-
     void calculations_data() {
         QTest::addColumn<int>("format");
         QTest::addColumn<bool>("enterAdds");
@@ -154,7 +151,7 @@ private slots:
         QCOMPARE(rig.engine->display(), display);
         QCOMPARE(rig.clipboard.text(), clipboard);
         QCOMPARE(rig.engine->counter(), QStringLiteral("000"));
-        QCOMPARE(rig.engine->pendingOperator(), QStringLiteral("+"));
+        QCOMPARE(rig.engine->pendingOperator(), Operator::Add);
     }
 
     void typingShowsTheDisplay_data() {
@@ -275,30 +272,30 @@ private slots:
     void clearingKeepsABackupRecord() {
         Rig rig;
         rig.engine->clearTape();
-        QVERIFY2(!QFile::exists(rig.engine->backupFilePath()), "a tape under 29 characters is not backed up");
+        QVERIFY2(!QFile::exists(rig.engine->backupFile().path()), "a tape under 29 characters is not backed up");
         rig.type(QStringLiteral("5+3="));
         const QString before = rig.engine->tape().text();
         rig.engine->clearTape();
-        QFile f(rig.engine->backupFilePath());
+        QFile f(rig.engine->backupFile().path());
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(f.readAll()),
                  before + Sep + QStringLiteral("\r\n        BKP = 09:30:15 hs.\r\n") + Sep + QStringLiteral("\r\n"));
         rig.engine->setBackup(false);
         rig.type(QStringLiteral("5+3="));
         rig.engine->clearTape();
-        QCOMPARE(QFileInfo(rig.engine->backupFilePath()).size(), f.size());
+        QCOMPARE(QFileInfo(rig.engine->backupFile().path()).size(), f.size());
     }
 
     void largeBackupIsReported() {
         Rig rig;
-        QFile f(rig.engine->backupFilePath());
+        QFile f(rig.engine->backupFile().path());
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(Engine::BackupWarningSize, 'x'));
+        f.write(QByteArray(TapeBackup::WarningSize, 'x'));
         f.close();
         rig.type(QStringLiteral("5+3="));
         rig.engine->clearTape();
-        QCOMPARE(rig.dialogs.shown.size(), 2); // message 173, then the viewer fails (no desktop): 172
-        QCOMPARE(rig.dialogs.shown.at(0).text, fMensagem(173));
+        QCOMPARE(rig.dialogs.shown.size(), 1);
+        QCOMPARE(rig.dialogs.shown.at(0).text, rig.messages.text(173));
         QCOMPARE(rig.dialogs.shown.at(0).icon, Dialogs::Icon::Exclamation);
     }
 
@@ -306,13 +303,13 @@ private slots:
     // it was to keep is not cleared.
     void backupThatCannotBeWrittenIsTold() {
         Rig rig;
-        QVERIFY(QDir().mkpath(rig.engine->backupFilePath()));
+        QVERIFY(QDir().mkpath(rig.engine->backupFile().path()));
         for (int i = 0; i < 2; ++i) {
             rig.type(QStringLiteral("5+3="));
             rig.engine->clearTape();
         }
         QCOMPARE(rig.dialogs.shown.size(), 1);
-        QVERIFY(rig.dialogs.shown.at(0).text.contains(QDir::toNativeSeparators(rig.engine->backupFilePath())));
+        QVERIFY(rig.dialogs.shown.at(0).text.contains(QDir::toNativeSeparators(rig.engine->backupFile().path())));
         QCOMPARE(rig.engine->tape().text().count(QStringLiteral(" 8 T")), 2);
         rig.engine->setBackup(false);
         rig.engine->clearTape();
@@ -347,7 +344,7 @@ private slots:
         rig.dialogs.answers = answers;
         rig.type(QStringLiteral("="));
         QCOMPARE(rig.dialogs.shown.size(), 1);
-        QCOMPARE(rig.dialogs.shown.at(0).text, fMensagem(4));
+        QCOMPARE(rig.dialogs.shown.at(0).text, rig.messages.text(4));
         QCOMPARE(rig.dialogs.shown.at(0).buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(rig.dialogs.shown.at(0).defaultButton, std::optional(Dialogs::Answer::No));
         QVERIFY(shownTape.endsWith(QStringLiteral(" T\r\n") + TapeSeparator + QStringLiteral("\r\n")));
@@ -363,38 +360,8 @@ private slots:
         rig.engine->setEnterAdds(false);
         rig.engine->setEnterAdds(true);
         QCOMPARE(rig.dialogs.shown.size(), 1);
-        QVERIFY(rig.dialogs.shown.at(0).text.startsWith(fMensagem(14)));
+        QVERIFY(rig.dialogs.shown.at(0).text.startsWith(rig.messages.text(14)));
         QVERIFY(rig.dialogs.shown.at(0).text.endsWith(QStringLiteral("também irá dar o resultado!")));
-    }
-
-    void find() {
-        Rig rig;
-        rig.type(QStringLiteral("12+512+125="));
-        QList<std::pair<qsizetype, qsizetype>> found;
-        connect(rig.engine.get(), &Engine::tapeSelection, this,
-                [&](qsizetype s, qsizetype l) { if (l) found.append({s, l}); });
-        rig.dialogs.inputs = {QStringLiteral(" 12 "), QStringLiteral("12"), QStringLiteral("12"),
-                              QStringLiteral("12")};
-        for (int i = 0; i < 4; ++i) {
-            rig.engine->find();
-            if (!found.isEmpty()) rig.engine->setTapeCaret(found.last().first);
-        }
-        QCOMPARE(found.size(), 3);
-        const QString& t = rig.engine->tape().text();
-        for (const auto& f : found) QCOMPARE(t.mid(f.first, f.second), QStringLiteral("12"));
-        QVERIFY(found[0].first < found[1].first && found[1].first < found[2].first);
-        QCOMPARE(rig.dialogs.shown.last().text, fMensagem(18));
-        QCOMPARE(rig.dialogs.inputDefaults.at(1), QStringLiteral("12"));
-    }
-
-    void findIsCaseInsensitive() {
-        Rig rig;
-        rig.engine->restoreTape(tape({"  VALOR INICIAL           ", "                       5 +"}));
-        qsizetype at = -1;
-        connect(rig.engine.get(), &Engine::tapeSelection, this, [&](qsizetype s, qsizetype l) { if (l) at = s; });
-        rig.dialogs.inputs = {QStringLiteral("valor")};
-        rig.engine->find();
-        QCOMPARE(at, 2);
     }
 
     void groupSumsTheInterestReports() {
@@ -407,7 +374,7 @@ private slots:
         };
         rig.engine->restoreTape(report("1.000,00", "100,00", "1.100,00") + tape({"                       7 +"}) +
                                 report("500,50", "20,25", "520,75"));
-        rig.engine->group();
+        rig.engine->groupReports();
         QVERIFY(rig.engine->tape().text().endsWith(tape({
             Sep, " TOTAL DAS CAPITALIZAÇÕES:", " -------------------------",
             "            VALOR INICIAL:", "                 1.500,50 ",
@@ -416,33 +383,10 @@ private slots:
         QCOMPARE(rig.engine->display(), QStringLiteral("0"));
 
         Rig empty;
-        empty.engine->group();
+        empty.engine->groupReports();
         QVERIFY(empty.engine->tape().text().contains(QStringLiteral("                     0,00 \r\n")));
     }
 
-    void aSettledTapeRestoresIntoAWorkingCalculator() {
-        // What is kept after a total must be a state the next start can go on from.
-        Rig first;
-        QStringList kept;
-        connect(first.engine.get(), &Engine::tapeSettled, this, [&] {
-            const Engine& e = *first.engine;
-            kept = {e.tape().text(), e.total(), e.pendingOperator(), e.entry(), e.display(), e.counter()};
-        });
-        first.type(QStringLiteral("5+3="));
-        QCOMPARE(kept.size(), 6);
-        Rig second;
-        second.engine->restore(kept[0], kept[1], kept[2], kept[3], kept[4], kept[5]);
-        second.type(QStringLiteral("2+2="));
-        QCOMPARE(second.clipboard.text(), QStringLiteral("4"));
-        QVERIFY(second.engine->tape().text().startsWith(kept[0]));
-    }
-
-    void emptyFindDoesNothing() {
-        Rig rig;
-        rig.type(QStringLiteral("5+"));
-        rig.engine->find();
-        QCOMPARE(rig.dialogs.shown.size(), 1); // only the question
-    }
 };
 
 QTEST_GUILESS_MAIN(TestEngine)

@@ -3,12 +3,9 @@
 // just before the line break — and the display never outgrows 22 characters.
 
 #include "core/engine.h"
-#include "i18n/messagecatalog.h"
-#include "support/fakeclipboard.h"
-#include "support/fakedialogs.h"
+#include "support/testcontext.h"
 
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TestEngineRandom : public QObject {
@@ -29,15 +26,8 @@ class TestEngineRandom : public QObject {
 
 private slots:
     void randomKeysKeepTheTapeInShape() {
-        setCurrentLanguage(1);
-        QTemporaryDir dir;
-        FakeClipboard clipboard;
-        FakeDialogs dialogs;
-        EngineEnvironment env;
-        env.clipboard = &clipboard;
-        env.dialogs = &dialogs;
-        env.dataDir = dir.path() + QLatin1Char('/');
-        Engine engine(env);
+        TestContext run;
+        Engine engine(run.context);
 
         static const QString keys = QStringLiteral("0123456789012345678901234567890123456789+-*/=%,.;ujkm\r\bxA ");
         // A longer or another run: TABULORA_RANDOM_SEED and TABULORA_RANDOM_KEYS.

@@ -2,7 +2,6 @@
 // number, labels typed during a calculation, and free editing of a finished tape.
 
 #include "core/engine.h"
-#include "i18n/messagecatalog.h"
 #include "support/enginerig.h"
 
 #include <QTemporaryDir>
@@ -19,8 +18,6 @@ class TestHistory : public QObject {
     using Rig = EngineRig;
 
 private slots:
-    void initTestCase() { setCurrentLanguage(1); }
-
     void undoAndRedo_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expectedTape");
@@ -150,7 +147,7 @@ private slots:
         rig.type(QStringLiteral("5+3+"));
         QVERIFY(!rig.engine->enterEditMode());
         QCOMPARE(rig.dialogs.shown.size(), 1);
-        QCOMPARE(rig.dialogs.shown.at(0).text, fMensagem(12));
+        QCOMPARE(rig.dialogs.shown.at(0).text, rig.messages.text(12));
         QCOMPARE(rig.dialogs.shown.at(0).icon, Dialogs::Icon::Exclamation);
         rig.type(QStringLiteral("="));
         QVERIFY(rig.engine->enterEditMode());

@@ -56,7 +56,7 @@ class TestNumberPattern : public QObject {
         row("#0.0#####", "12,3400000", Pt, "12,34");
         row("0." + QString(30, QLatin1Char('0')), "0," + QString(27, QLatin1Char('0')) + "1", Pt,
             "0," + QString(27, QLatin1Char('0')) + "1");
-        // Money, also through FormatarValor.
+        // Money, also through formatMoney.
         row(Money, "1,234.5", En, "1,234.50");
         row(Money, "1.234,5", En, "0.00");
         row(Money, "2,665", Pt, "2,67");
@@ -71,7 +71,7 @@ class TestNumberPattern : public QObject {
         QFETCH(QString, expected);
         const Separators separators{seps.at(0), seps.at(1)};
         QCOMPARE(formatText(text, pattern, separators), expected);
-        if (pattern == Money) QCOMPARE(FormatarValor(text, separators), expected);
+        if (pattern == Money) QCOMPARE(formatMoney(text, separators), expected);
     }
 };
 

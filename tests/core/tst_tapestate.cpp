@@ -4,6 +4,7 @@
 #include "core/engine.h"
 #include "core/tapestate.h"
 #include "support/keyscript.h"
+#include "support/testcontext.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -74,20 +75,20 @@ class TestTapeState : public QObject {
     // on a calculator started that day whose tape was cleared.
     void load() {
         QTemporaryDir dir;
-        EngineEnvironment env;
-        env.dataDir = dir.path() + QLatin1Char('/');
+        TestContext run;
         // One clock for all: the day of the record is what decides, the clock only shows on the tape.
-        env.now = [] { return QDateTime(QDate(2026, 12, 5), QTime(9, 30)); };
-        Engine before(env), sameDay(env), nextDay(env), cleared(env);
+        run.now = QDateTime(QDate(2026, 12, 5), QTime(9, 30));
+        Engine before(run.context), sameDay(run.context), nextDay(run.context), cleared(run.context);
         const QString file = path(dir.filePath(QStringLiteral("new")), QStringLiteral("1"));
         KeyScript::play(before, QStringLiteral("10*3+7"));
         QVERIFY(save(before, file, Today).ok());
-        QCOMPARE(TapeStateFile::load(sameDay, file, Today).action, LoadAction::RestoreAll);
+        QCOMPARE(TapeStateFile::load(sameDay, file, run.now, QStringLiteral("dd/mm/yyyy")).action, LoadAction::RestoreAll);
         QCOMPARE(capture(sameDay, Today), capture(before, Today));
         // The other date order, whose "mm" is the month, not the minutes.
         const QString nextDate = dateText(QDate(2026, 12, 6), QStringLiteral("mm/dd/yyyy"));
-        QCOMPARE(TapeStateFile::load(nextDay, file, nextDate).action, LoadAction::NewDay);
-        QFile backup(nextDay.backupFilePath());
+        QCOMPARE(TapeStateFile::load(nextDay, file, run.now.addDays(1), QStringLiteral("mm/dd/yyyy")).action,
+                 LoadAction::NewDay);
+        QFile backup(nextDay.backupFile().path());
         QVERIFY(backup.open(QFile::ReadOnly) && backup.readAll().startsWith(before.tape().text().toUtf8()));
         cleared.clearTape();
         QCOMPARE(capture(nextDay, nextDate), capture(cleared, QStringLiteral("12/06/2026")));
@@ -114,19 +115,17 @@ class TestTapeState : public QObject {
     void damagedFileIsKeptAside() {
         QFETCH(QString, tag);
         QFETCH(QByteArray, bytes);
-        QTemporaryDir dir;
-        EngineEnvironment env;
-        env.dataDir = dir.path() + QLatin1Char('/');
-        env.now = [] { return QDateTime(QDate(2026, 12, 5), QTime(18, 30)); };
-        const QString file = path(env.dataDir, tag);
+        TestContext run;
+        run.now = QDateTime(QDate(2026, 12, 5), QTime(18, 30));
+        const QString file = path(run.context.facts.dataDir, tag);
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
         f.close();
-        Engine engine(env);
-        const LoadResult result = TapeStateFile::load(engine, file, Today);
+        Engine engine(run.context);
+        const LoadResult result = TapeStateFile::load(engine, file, run.now, QStringLiteral("dd/mm/yyyy"));
         QTEST(result.action, "action");
         QVERIFY(result.damaged);
-        QCOMPARE(result.keptAs, dir.filePath("calc" + tag + ".fita.damaged-20261205-183000"));
+        QCOMPARE(result.keptAs, run.dir.filePath("calc" + tag + ".fita.damaged-20261205-183000"));
         QVERIFY(!QFile::exists(file));
         QFile kept(result.keptAs);
         QVERIFY(kept.open(QIODevice::ReadOnly));

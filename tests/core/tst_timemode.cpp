@@ -2,7 +2,6 @@
 
 #include "core/engine.h"
 #include "core/timetext.h"
-#include "i18n/messagecatalog.h"
 #include "support/enginerig.h"
 
 #include <QtTest>
@@ -21,8 +20,6 @@ class TestTimeMode : public QObject {
     };
 
 private slots:
-    void initTestCase() { setCurrentLanguage(1); }
-
     void conversion_data() {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");

@@ -26,7 +26,7 @@ class TestMessageCatalog : public QObject {
         QTest::newRow("beyond 16 bits") << 65540 << 1 << QString() << QString();
         QTest::newRow("language 12") << 17 << 12 << QString() << QString();
     }
-    // The current language takes 1..4 only; fMensagem() speaks it.
+    // The user's language takes 1..4 only, and its messages speak it.
     void lookup() {
         QFETCH(int, number);
         QFETCH(int, language);
@@ -34,10 +34,10 @@ class TestMessageCatalog : public QObject {
         QFETCH(QString, expected);
         const QStringList p = params.split(u'/') + QStringList{QString(), QString()};
         QCOMPARE(MessageCatalog::message(number, language, p[0], p[1], p[2]), expected);
-        setCurrentLanguage(1);
-        setCurrentLanguage(language);
-        QCOMPARE(currentLanguage(), language >= 1 && language <= 4 ? language : 1);
-        if (currentLanguage() == language) QCOMPARE(fMensagem(number, p[0], p[1], p[2]), expected);
+        Messages messages;
+        messages.setLanguage(language);
+        QCOMPARE(messages.language(), language >= 1 && language <= 4 ? language : 1);
+        if (messages.language() == language) QCOMPARE(messages.text(number, p[0], p[1], p[2]), expected);
     }
 
     // Blanks are kept and CR dropped, and the last line needs no line break; comments and blank

@@ -1,4 +1,5 @@
 #include "settings/settingsstore.h"
+#include "settings/options.h"
 #include "support/isolatedhome.h"
 
 #include <QDir>
@@ -42,10 +43,7 @@ class TestSettingsStore : public QObject {
         qputenv("XDG_CONFIG_HOME", xdgConfigHome.replace("<home>", m_home->path()).toUtf8());
         SettingsStore store;
         QCOMPARE(store.filePath(), m_home->path() + belowHome + "/Tabulora/Tabulora.ini");
-        for (const conf::Key& key : conf::All) {
-            QCOMPARE(store.read(key), QString::fromUtf8(key.defaultText));
-            if (key.type == conf::Type::Boolean) QCOMPARE(store.readBool(key), *toBool(key.defaultText));
-        }
+        QCOMPARE(readOptions(store), Options());
         QCOMPARE(store.readMeasure("Conf", "CalcHeight", 1e6, QLocale()), OptDouble(1e6));
         QVERIFY(!QFileInfo::exists(QFileInfo(store.filePath()).path()));
     }
@@ -104,13 +102,36 @@ class TestSettingsStore : public QObject {
         QCOMPARE(first.read("Conf", "CalcTop", {}), QStringLiteral("200"));
         writeFile(first.filePath(), "[Conf]\nVisivel=False\nSons=3\n");
         QCOMPARE(second.read("Conf", "Visivel", {}), QStringLiteral("False"));
-        first.writeBool(conf::MnuSystray, true);
+        first.writeBool("Conf", "mnuSystray", true);
         first.write("Cheque2", "Banco", "Itaú");
         QFile file(first.filePath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(),
                  QByteArray("[Cheque2]\nBanco=Itaú\n\n[Conf]\nSons=3\nVisivel=False\nmnuSystray=True\n"));
         QCOMPARE(second.read("conf", "visivel", "x"), QStringLiteral("x")); // names keep their case
+    }
+
+    // Every option goes out under its own key and comes back as it was; what cannot be read, or a
+    // number out of its range, leaves the option as designed.
+    void optionsRoundTrip() {
+        SettingsStore store;
+        Options changed;
+        changed.format = 7, changed.colourScheme = 3, changed.keySound = 2, changed.instrument = 127, changed.language = 4;
+        for (bool Options::*flag : {&Options::enterAdds, &Options::largeFont, &Options::insertText, &Options::stayInTray,
+                                    &Options::clipboardMonitor, &Options::keypadHidden, &Options::hotkeys,
+                                    &Options::officeMenus, &Options::alwaysOnTop, &Options::backup,
+                                    &Options::numLockAlways, &Options::protection})
+            changed.*flag = !(changed.*flag);
+        changed.rollPrinterPort = "COM2", changed.lastSavedFile = "/t/a.txt", changed.lastSavedFolder = "/t",
+        changed.printDevice = "PDF";
+        for (int o = int(Option::Format); o <= int(Option::PrintDevice); ++o) writeOption(store, changed, Option(o));
+        QCOMPARE(readOptions(store), changed);
+        QCOMPARE(store.read("Conf", "Formato", {}), QStringLiteral("7"));
+        QCOMPARE(store.read("Conf", "mnuSystray", {}), QStringLiteral("False"));
+        writeFile(store.filePath(), "[Conf]\nFormato=abc\nCor=9\nInstrumento=-1\nCalcEnter=talvez\nNumLock=1\n");
+        Options expected;
+        expected.numLockAlways = true;
+        QCOMPARE(readOptions(store), expected);
     }
 };
 

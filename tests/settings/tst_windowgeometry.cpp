@@ -33,24 +33,25 @@ class TestWindowGeometry : public QObject {
 
     // Closing minimized keeps the stored size and position; the compact windows save only theirs.
     void closeSaveEntries_data() {
-        QTest::addColumn<CloseState::Mode>("mode");
+        QTest::addColumn<WindowMode>("mode");
         QTest::addColumn<bool>("minimized");
         QTest::addColumn<Entries>("expected");
         // clang-format off
-        QTest::newRow("full minimized") << CloseState::Mode::Full << true << Entries{
+        QTest::newRow("full minimized") << WindowMode::Full << true << Entries{
         {"CalcEnter", "True"}, {"Oculte", "False"}, {"Backup", "True"}, {"Idioma", "2"}, {"HotKey", "False"}};
-        QTest::newRow("compact") << CloseState::Mode::Compact << false
+        QTest::newRow("compact") << WindowMode::Compact << false
                                  << Entries{{"MiniHeight", "7350,5"}, {"CalcLeft", "14840"}};
         // clang-format on
-        QTest::newRow("aux minimized") << CloseState::Mode::Aux << true << Entries{};
+        QTest::newRow("aux minimized") << WindowMode::Auxiliary << true << Entries{};
     }
     void closeSaveEntries() {
-        QFETCH(CloseState::Mode, mode);
+        QFETCH(WindowMode, mode);
         QFETCH(bool, minimized);
         QFETCH(Entries, expected);
         // Enter adds, keypad shown, backup on, English, no hotkeys, small font.
-        const CloseState state{mode, minimized, true, false, true, 2, false, false, 7350.5, 120, 14840};
-        QCOMPARE(::closeSaveEntries(state, QLocale("pt_BR")), expected);
+        Options options;
+        options.enterAdds = true, options.language = 2, options.hotkeys = false, options.largeFont = false;
+        QCOMPARE(::closeSaveEntries(mode, minimized, options, {7350.5, 120, 14840}, QLocale("pt_BR")), expected);
     }
 
     // The second calculator (300 x 400) beside a first one on a 1280 x 800 screen.

@@ -3,13 +3,10 @@
 
 #include "core/tape.h"
 #include "shell/tapeoutput.h"
-#include "i18n/messagecatalog.h"
-#include "support/fakedialogs.h"
-#include "support/fakeprinter.h"
+#include "support/testcontext.h"
 
 #include <QDir>
 #include <QFile>
-#include <QHash>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -39,23 +36,14 @@ QByteArray readAll(const QString& path) {
     return !path.isEmpty() && f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-struct Rig {
-    QTemporaryDir dir;
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    QHash<QString, QString> settings; // "Section/Key"
-    Environment env;
+struct Rig : TestContext {
+    Options options;
+    FileNotices notices{&dialogs, &messages};
     QList<int> opens; // the lines a port held each time it was opened
-    Rig() {
-        env.dialogs = &dialogs;
-        env.printer = &printer;
-        env.readSetting = [this](auto s, auto k, auto d) { return settings.value(s + '/' + k, d); };
-        env.writeSetting = [this](auto s, auto k, auto value) { settings.insert(s + '/' + k, value); };
-        env.openPort = [this](const QString& device) {
-            opens << int(readAll(device).count("\r\n"));
-            return RollPrinter::openDevice(device);
-        };
-    }
+    RollPrinter::OpenPort open = [this](const QString& device) {
+        opens << int(readAll(device).count("\r\n"));
+        return RollPrinter::openDevice(device);
+    };
 };
 
 // The port question and the tape at the port: "Porta" before ("" = never set), the answer, the
@@ -83,37 +71,38 @@ class TestTapeOutput : public QObject {
     // still starts where the last good save was.
     void saveCommand() {
         Rig rig;
-        rig.settings = {{"Conf/UltimoArq", "/srv/maio.txt"}, {"Conf/UltimoPath", "/srv"}};
+        rig.options.lastSavedFile = "/srv/maio.txt";
+        rig.options.lastSavedFolder = "/srv";
         const QString gone = rig.dir.filePath("gone/contas.txt"), taken = rig.dir.filePath("taken.txt");
         const QString path = rig.dir.filePath("contas.txt");
         QVERIFY(QDir(rig.dir.path()).mkdir("taken.txt"));
         rig.dialogs.savePaths = {QString(), gone, taken, path};
-        QCOMPARE(saveTape(rig.env, tape(3)), Outcome::Cancelled);
+        QCOMPARE(saveTape(rig.context, rig.notices, rig.options, tape(3)), Outcome::Cancelled);
         for (const QString& failing : {gone, taken}) {
-            QCOMPARE(saveTape(rig.env, tape(3)), Outcome::Failed);
+            QCOMPARE(saveTape(rig.context, rig.notices, rig.options, tape(3)), Outcome::Failed);
             const auto& said = rig.dialogs.shown.constLast();
             QCOMPARE(said.icon, Dialogs::Icon::Critical);
             // Message 241 names the file, and the system's reason fills its second blank.
-            QVERIFY2(said.text.contains(failing) && said.text.size() > fMensagem(241, failing).size(),
+            QVERIFY2(said.text.contains(failing) && said.text.size() > rig.messages.text(241, failing).size(),
                      qPrintable(said.text));
         }
         QCOMPARE(rig.dialogs.shown.size(), 2);
-        QCOMPARE(saveTape(rig.env, tape(3)), Outcome::Done);
+        QCOMPARE(saveTape(rig.context, rig.notices, rig.options, tape(3)), Outcome::Done);
         QCOMPARE(readAll(path), (tape(3) + TapeLine::CrLf).toUtf8()); // the tape exactly, in UTF-8
         QCOMPARE(rig.dialogs.saveRequests.value(3).fileName, QStringLiteral("/srv/maio.txt"));
         QCOMPARE(rig.dialogs.saveRequests.value(3).directory, QStringLiteral("/srv"));
-        QCOMPARE(rig.settings.value("Conf/UltimoArq"), path);
-        QCOMPARE(rig.settings.value("Conf/UltimoPath"), rig.dir.path());
+        QCOMPARE(rig.options.lastSavedFile, path);
+        QCOMPARE(rig.options.lastSavedFolder, rig.dir.path());
     }
 
     void printCommand() {
         Rig rig;
-        QCOMPARE(printTape(rig.env, tape(2), 2), Outcome::Done);
-        QCOMPARE(rig.dialogs.shown.constLast().text, fMensagem(16));
+        QCOMPARE(printTape(rig.context, tape(2), 2), Outcome::Done);
+        QCOMPARE(rig.dialogs.shown.constLast().text, rig.messages.text(16));
         QCOMPARE(rig.printer.jobs.value(0).text, tape(2) + TapeLine::CrLf); // the symbols stay on paper
         rig.printer.works = false;
-        QCOMPARE(printTape(rig.env, tape(2), 0), Outcome::Failed);
-        QCOMPARE(rig.dialogs.shown.constLast().text, fMensagem(17));
+        QCOMPARE(printTape(rig.context, tape(2), 0), Outcome::Failed);
+        QCOMPARE(rig.dialogs.shown.constLast().text, rig.messages.text(17));
     }
 
     // A serial printer gets 25 lines at a time: between blocks the port is closed and the user decides
@@ -135,16 +124,16 @@ class TestTapeOutput : public QObject {
         const auto port = normalizePort(c.answer);
         QCOMPARE(port ? portDevice(*port) : QString(), c.device);
         Rig rig;
-        if (!c.stored.isEmpty()) rig.settings.insert("Conf/Porta", c.stored);
+        if (!c.stored.isEmpty()) rig.options.rollPrinterPort = c.stored;
         const QString out = rig.dir.filePath(QLatin1String(c.received < 0 ? "gone/port" : "port"));
-        if (port) rig.settings.insert("Portas/" + *port, out); // as the section allows
+        const auto deviceOf = [&](const QString& name) { return port && name == *port ? out : QString(); };
         rig.dialogs.inputs << c.answer;
         rig.dialogs.answers = QList<Dialogs::Answer>(c.resumed.size(), Dialogs::Answer::Ok); // then no OK
-        QCOMPARE(printOnRoll(rig.env, tape(c.lines)), c.outcome);
+        QCOMPARE(printOnRoll(rig.context, rig.options, tape(c.lines), deviceOf, rig.open), c.outcome);
         QCOMPARE(rig.dialogs.inputDefaults.value(0), c.stored.isEmpty() ? QStringLiteral("LPT1") : c.stored);
         QCOMPARE(rig.dialogs.shown.constLast().text,
-                 c.message ? fMensagem(c.message) : pauseText(currentLanguage()));
-        QCOMPARE(rig.settings.value("Conf/Porta"), port ? *port : c.stored);
+                 c.message ? rig.messages.text(c.message) : pauseText(rig.messages.language()));
+        QCOMPARE(rig.options.rollPrinterPort, port ? *port : c.stored.isEmpty() ? QStringLiteral("LPT1") : c.stored);
         QCOMPARE(readAll(out), atPort(c.lines, c.received));
         QCOMPARE(rig.opens, port ? QList<int>{0} + c.resumed : QList<int>{}); // reopened after each OK
     }

@@ -1,30 +1,18 @@
 #pragma once
-// An engine with scripted clipboard and dialogs, a private data folder and a fixed clock
-// (5 December 2026, 09:30:15), driven by keystroke scripts.
+// An engine in a scripted run (support/testcontext.h), driven by keystroke scripts.
 
 #include "core/engine.h"
-#include "support/fakeclipboard.h"
-#include "support/fakedialogs.h"
 #include "support/keyscript.h"
+#include "support/testcontext.h"
 
 #include <QStringList>
-#include <QTemporaryDir>
 #include <memory>
 
-struct EngineRig {
-    QTemporaryDir dir;
-    FakeClipboard clipboard;
-    FakeDialogs dialogs;
+struct EngineRig : TestContext {
     std::unique_ptr<Engine> engine;
 
     explicit EngineRig(int format = 2, bool enterAdds = false) {
-        EngineEnvironment env;
-        env.clipboard = &clipboard;
-        env.dialogs = &dialogs;
-        env.dataDir = dir.path() + QLatin1Char('/');
-        env.locale = QLocale(QLocale::Portuguese, QLocale::Brazil);
-        env.now = [] { return QDateTime(QDate(2026, 12, 5), QTime(9, 30, 15)); };
-        engine = std::make_unique<Engine>(env);
+        engine = std::make_unique<Engine>(context);
         engine->setLoading(true);
         engine->chooseFormat(format);
         engine->setEnterAdds(enterAdds);

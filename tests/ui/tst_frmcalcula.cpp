@@ -3,10 +3,7 @@
 
 #include "ui/frmcalcula.h"
 #include "core/tapestate.h"
-#include "i18n/messagecatalog.h"
-#include "support/fakeclipboard.h"
-#include "support/fakedesktop.h"
-#include "support/fakedialogs.h"
+#include "support/testcontext.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -24,10 +21,8 @@
 class TestFrmCalcula : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    FakeClipboard m_clipboard;
-    FakeDialogs m_dialogs;
-    FakeDesktop m_desktop;
+    TestContext m_run;
+    std::unique_ptr<CalculatorController> m_controller;
     std::unique_ptr<frmCalcula> m_window;
 
     template <typename T> T* child(const QString& name) {
@@ -52,35 +47,32 @@ class TestFrmCalcula : public QObject {
     // A calculator as the program opens it: loaded from its data folder, not shown yet.
     void openLoaded(const QString& dataDir) {
         m_window.reset();
-        EngineEnvironment env;
-        env.clipboard = &m_clipboard;
-        env.dialogs = &m_dialogs;
-        env.dataDir = m_dir.filePath(dataDir);
-        env.separators = {QLatin1Char(','), QLatin1Char('.')};
-        m_window = std::make_unique<frmCalcula>(env);
-        m_window->load(frmCalcula::Mode::Full, nullptr);
+        m_run.context.facts.dataDir = m_run.dir.filePath(dataDir);
+        m_controller = std::make_unique<CalculatorController>(m_run.context, nullptr, WindowMode::Full);
+        m_window = std::make_unique<frmCalcula>(*m_controller);
+        m_window->load();
     }
 
 private slots:
     void init() {
-        setCurrentLanguage(1);
-        m_dialogs.shown.clear();
-        m_clipboard.setText(QString());
-        EngineEnvironment env;
-        env.clipboard = &m_clipboard;
-        env.dialogs = &m_dialogs;
-        env.desktop = &m_desktop;
-        m_desktop.started.clear();
-        env.dataDir = m_dir.path() + QLatin1Char('/');
-        env.separators = {QLatin1Char(','), QLatin1Char('.')};
-        m_window = std::make_unique<frmCalcula>(env);
+        m_run.messages.setLanguage(1);
+        m_run.dialogs.shown.clear();
+        m_run.clipboard.setText(QString());
+        m_run.desktop.started.clear();
+        m_run.context.facts.dataDir = m_run.dir.path() + QLatin1Char('/');
+        m_controller = std::make_unique<CalculatorController>(m_run.context, nullptr, WindowMode::Full);
+        m_window = std::make_unique<frmCalcula>(*m_controller);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         m_window->activateWindow();
         child<QLineEdit>(QStringLiteral("txtEntrada"))->setFocus();
     }
 
-    void cleanup() { m_window.reset(); }
+    void cleanup() {
+        m_window.reset();
+        m_controller.reset();
+    }
+
 
     void typedCalculationShowsOnDisplayAndTape() {
         type(QStringLiteral("12,5+7,25"));
@@ -89,7 +81,7 @@ private slots:
         QCOMPARE(label(QStringLiteral("lblVisor(1)")), QStringLiteral("001"));
         QTest::keyClick(child<QLineEdit>(QStringLiteral("txtEntrada")), Qt::Key_Return);
         QCOMPARE(label(QStringLiteral("lblVisor(0)")), QStringLiteral("19,75"));
-        QCOMPARE(m_clipboard.text(), QStringLiteral("19,75"));
+        QCOMPARE(m_run.clipboard.text(), QStringLiteral("19,75"));
         QCOMPARE(tapeText(), QStringLiteral("                    12,5 +\n"
                                             "                    7,25 =\n"
                                             " 002                      \n"
@@ -128,7 +120,7 @@ private slots:
 
     void enterAddsModeFromTheMenu() {
         m_window->action(QStringLiteral("mnuEnter"))->trigger();
-        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_run.dialogs.shown.size(), 1);
         QCOMPARE(child<QAbstractButton>(QStringLiteral("chkMais"))->toolTip(), QStringLiteral(" Enter "));
         QCOMPARE(child<QAbstractButton>(QStringLiteral("chkIgual"))->toolTip(), QStringLiteral(" NumLock "));
         // "+" grows; "-" stays in sight beside it.
@@ -140,6 +132,17 @@ private slots:
         QCOMPARE(label(QStringLiteral("lblVisor(0)")), QStringLiteral("8"));
         m_window->action(QStringLiteral("mnuIgual"))->trigger();
         QCOMPARE(child<QAbstractButton>(QStringLiteral("chkMais"))->text(), QStringLiteral("+"));
+    }
+
+    // The menus follow a switch of language, the tools of Portuguese alone included.
+    void switchingLanguageRecaptionsTheMenus() {
+        m_window->action(QStringLiteral("mnuEnglish"))->trigger();
+        QCOMPARE(m_window->action(QStringLiteral("mnuLimpar"))->text(), QStringLiteral("Clean (erase ca&lculations)"));
+        QVERIFY(!m_window->action(QStringLiteral("mnuCheque"))->isVisible());
+        QVERIFY(m_window->action(QStringLiteral("mnuEnglish"))->isChecked());
+        m_window->action(QStringLiteral("mnuPortuguese"))->trigger();
+        QCOMPARE(m_window->action(QStringLiteral("mnuLimpar"))->text(), QStringLiteral("&Limpar (apagar cálculos)"));
+        QVERIFY(m_window->action(QStringLiteral("mnuCheque"))->isVisible());
     }
 
     void formatMenuReformatsTheDisplay() {
@@ -186,7 +189,7 @@ private slots:
     void findGoesOnFromTheCaretTheUserPlaced() {
         type(QStringLiteral("12+512+125="));
         auto* tape = child<QPlainTextEdit>(QStringLiteral("txtFita"));
-        m_dialogs.inputs = {QStringLiteral("12"), QStringLiteral("12")};
+        m_run.dialogs.inputs = {QStringLiteral("12"), QStringLiteral("12")};
         m_window->action(QStringLiteral("mnuLocalizar"))->trigger();
         QCOMPARE(tape->textCursor().blockNumber(), 0);
         // The user clicks at the start of the third line: the next "12" is there, not on the second.
@@ -217,7 +220,7 @@ private slots:
         type(QStringLiteral("5+"));
         m_window->action(QStringLiteral("mnuEditar"))->trigger();
         QVERIFY(tape->isReadOnly());
-        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_run.dialogs.shown.size(), 1);
         type(QStringLiteral("="));
         m_window->action(QStringLiteral("mnuEditar"))->trigger();
         QVERIFY(!tape->isReadOnly());
@@ -230,7 +233,7 @@ private slots:
         QCOMPARE(tape->palette().color(QPalette::Text), QColor(0, 0, 255));
         QVERIFY(m_window->engine().tape().text().endsWith(QStringLiteral(" OK                       \r\n =========================\r\n")));
         type(QStringLiteral("2+2="));
-        QCOMPARE(m_clipboard.text(), QStringLiteral("4"));
+        QCOMPARE(m_run.clipboard.text(), QStringLiteral("4"));
     }
 
     // Editing is ended by another control of the calculator or F2, not by a menu, a pop-up, a
@@ -269,7 +272,7 @@ private slots:
     }
 
     void helpShowsTheManualInAWindow() {
-        m_dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes, Dialogs::Answer::Yes, Dialogs::Answer::Yes};
+        m_run.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes, Dialogs::Answer::Yes, Dialogs::Answer::Yes};
         m_window->action(QStringLiteral("mnuAjuda"))->trigger();
         auto* manual = m_window->findChild<QTextBrowser*>(QStringLiteral("txtManual"));
         QVERIFY(manual && manual->isVisible());
@@ -316,38 +319,6 @@ private slots:
         QVERIFY(child<QLabel>(QStringLiteral("lblVisor(0)"))->isVisibleTo(m_window.get()));
     }
 
-    void f6StartsTheSecondCalculator() {
-        m_clipboard.setText(QStringLiteral("12"));
-        m_window->action(QStringLiteral("mnuOutra"))->trigger();
-        QCOMPARE(m_desktop.started.size(), 1);
-        QCOMPARE(m_desktop.started.at(0).program, QCoreApplication::applicationFilePath());
-        QCOMPARE(m_desktop.started.at(0).arguments, QStringList{QStringLiteral("outra")});
-        QCOMPARE(m_clipboard.text(), QString());
-        m_window->action(QStringLiteral("mnuTempo"))->trigger();
-        m_window->action(QStringLiteral("mnuOutra"))->trigger();
-        QCOMPARE(m_desktop.started.at(1).arguments, QStringList{QStringLiteral("outratempo")});
-    }
-
-    void f7StartsTheDesktopCalculatorOrSaysThereIsNone() {
-        QTemporaryDir bin;
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", bin.path().toUtf8());
-        m_window->action(QStringLiteral("mnuWindows"))->trigger();
-        QCOMPARE(m_dialogs.shown.size(), 1);
-        QCOMPARE(m_dialogs.shown.at(0).text, fMensagem(19));
-        QFile xcalc(bin.path() + QStringLiteral("/galculator"));
-        QVERIFY(xcalc.open(QIODevice::WriteOnly));
-        xcalc.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        xcalc.close();
-        m_window->action(QStringLiteral("mnuWindows"))->trigger();
-        qputenv("PATH", path);
-        QCOMPARE(m_desktop.started.size(), 1);
-        QCOMPARE(m_desktop.started.at(0).program, xcalc.fileName());
-    }
-
-    // A data folder that refuses the state file: the user hears it once, with the file's name and the
-    // system's reason, and goes on calculating; once the file could be written again, the next
-    // failure is worth telling again.
     void aStateFileThatCannotBeWrittenIsToldOnce_data() {
         QTest::addColumn<QString>("dataDir");
         QTest::addColumn<QString>("blocker"); // a folder when it ends in "/", else a file
@@ -359,7 +330,7 @@ private slots:
     void aStateFileThatCannotBeWrittenIsToldOnce() {
         QFETCH(QString, dataDir);
         QFETCH(QString, blocker);
-        const QString blockerPath = m_dir.filePath(blocker);
+        const QString blockerPath = m_run.dir.filePath(blocker);
         auto block = [&] {
             if (blocker.endsWith(u'/')) return QDir().mkpath(blockerPath);
             QFile f(blockerPath);
@@ -374,47 +345,47 @@ private slots:
         m_window->show();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        const QString stateFile = QDir::toNativeSeparators(m_window->stateFilePath());
+        const QString stateFile = QDir::toNativeSeparators(TapeStateFile::path(m_run.context.facts.dataDir, QStringLiteral("1")));
         auto toldAbout = [&] {
             int count = 0;
-            for (const auto& said : m_dialogs.shown)
-                count += said.text.startsWith(fMensagem(240).left(20)) && said.text.contains(stateFile);
+            for (const auto& said : m_run.dialogs.shown)
+                count += said.text.startsWith(m_run.messages.text(240).left(20)) && said.text.contains(stateFile);
             return count;
         };
         type(QStringLiteral("5+3="));
         QTRY_COMPARE(toldAbout(), 1);
-        QCOMPARE(m_dialogs.shown.size(), 1);
-        QVERIFY2(m_dialogs.shown.at(0).text.size() > fMensagem(240, stateFile).size(), "the system's reason");
+        QCOMPARE(m_run.dialogs.shown.size(), 1);
+        QVERIFY2(m_run.dialogs.shown.at(0).text.size() > m_run.messages.text(240, stateFile).size(), "the system's reason");
         type(QStringLiteral("2+2="));
-        QCOMPARE(m_clipboard.text(), QStringLiteral("4"));
-        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_run.clipboard.text(), QStringLiteral("4"));
+        QCOMPARE(m_run.dialogs.shown.size(), 1);
         QVERIFY(unblock());
         type(QStringLiteral("1+1="));
-        const auto kept = TapeStateFile::readStateFile(m_window->stateFilePath());
+        const auto kept = TapeStateFile::readStateFile(TapeStateFile::path(m_run.context.facts.dataDir, QStringLiteral("1")));
         QVERIFY(kept && kept->state.tape.contains(QStringLiteral("                       4 T\r\n")));
-        QVERIFY(QFile::remove(m_window->stateFilePath()) && QDir(blockerPath).removeRecursively() && block());
+        QVERIFY(QFile::remove(TapeStateFile::path(m_run.context.facts.dataDir, QStringLiteral("1"))) && QDir(blockerPath).removeRecursively() && block());
         type(QStringLiteral("1+2="));
         QCOMPARE(toldAbout(), 2);
-        QCOMPARE(m_clipboard.text(), QStringLiteral("3"));
+        QCOMPARE(m_run.clipboard.text(), QStringLiteral("3"));
     }
 
     // A state file cut short gives back the tape lines it holds whole, and the window says where
     // the damaged file went, once it is in front.
     void aDamagedStateFileIsToldWhenTheWindowIsShown() {
-        QFile damaged(m_dir.filePath(QStringLiteral("damaged/calc1.fita")));
-        QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("damaged"))) &&
+        QFile damaged(m_run.dir.filePath(QStringLiteral("damaged/calc1.fita")));
+        QVERIFY(QDir().mkpath(m_run.dir.filePath(QStringLiteral("damaged"))) &&
                 damaged.open(QIODevice::WriteOnly));
-        damaged.write("\"" + QDate::currentDate().toString("dd/MM/yyyy").toLatin1() +
+        damaged.write("\"" + m_run.now.date().toString("dd/MM/yyyy").toLatin1() +
                       "\",\"                      12 +\r\n                       3 +\r\n             ");
         damaged.close();
         openLoaded(QStringLiteral("damaged/"));
-        QVERIFY(m_dialogs.shown.isEmpty());
+        QVERIFY(m_run.dialogs.shown.isEmpty());
         m_window->show();
         m_window->activateWindow();
-        QTRY_COMPARE(m_dialogs.shown.size(), 1);
-        QVERIFY2(m_dialogs.shown.at(0).text.startsWith(fMensagem(242).left(30)) &&
-                     m_dialogs.shown.at(0).text.contains(QStringLiteral("calc1.fita.damaged-")),
-                 qPrintable(m_dialogs.shown.at(0).text));
+        QTRY_COMPARE(m_run.dialogs.shown.size(), 1);
+        QVERIFY2(m_run.dialogs.shown.at(0).text.startsWith(m_run.messages.text(242).left(30)) &&
+                     m_run.dialogs.shown.at(0).text.contains(QStringLiteral("calc1.fita.damaged-")),
+                 qPrintable(m_run.dialogs.shown.at(0).text));
         QCOMPARE(tapeText(), QStringLiteral("                      12 +\n                       3 +\n"
                                             " =========================\n"));
     }

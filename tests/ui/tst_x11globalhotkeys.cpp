@@ -3,7 +3,7 @@
 // X server only the unavailable case and the matcher's rules run. tests/e2e/test_hotkeys.sh covers
 // the hotkeys of the calculator itself; here each guarantee of the service is checked on its own.
 
-#include "core/keymap.h"
+#include "shell/commandtable.h"
 #include "platform/x11/x11globalhotkeys.h"
 #include "platform/x11/x11hotkeymatcher.h"
 #include "platform/x11/x11keyboardstate.h"
@@ -31,7 +31,7 @@ template <typename T> using Reply = std::unique_ptr<T, decltype(&free)>; // what
 static constexpr int kTimeout = 3000;
 static constexpr int kMarker = 2; // Ctrl + keypad 2, sent last so that "nothing else fired" needs no waiting
 static constexpr int kTakeSelection = 40;
-static constexpr int kFollower = 50; // a letter key, which moves between layouts
+static constexpr int kFollower = 1000; // a letter key, which moves between layouts
 // clang-format off
 static const Hotkeys kHotkeys = {
     {1, keysym::keypadDigit(1), Mod::Control}, {kMarker, keysym::keypadDigit(2), Mod::Control},
@@ -390,7 +390,7 @@ class TestX11GlobalHotkeys : public QObject, public QAbstractNativeEventFilter {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<int>("id");
         const QString us = "-layout us -model pc105", br = "-layout br -model abnt2";
-        const int separator = KeyMap::HotkeySeparator, clearEntry = KeyMap::HotkeyClearEntry;
+        const int separator = int(CommandId::Separator), clearEntry = int(CommandId::ClearEntry);
         QTest::newRow("us, decimal key") << us << QString() << 0 << "ctrl+KP_Delete" << separator;
         QTest::newRow("us, decimal key with NumLock")
             << us << QString() << 1 << "ctrl+KP_Delete" << separator;
@@ -410,8 +410,10 @@ class TestX11GlobalHotkeys : public QObject, public QAbstractNativeEventFilter {
         QFETCH(int, id);
         m_layoutChanged = true;
         setLayout(layout);
-        const Hotkeys hotkeys = KeyMap::calculatorHotkeys()
-                                << GlobalHotkeys::Hotkey{kFollower, 'q', Mod::Control | Mod::Shift};
+        // The calculator's own keys, keypad 2 standing for the marker.
+        Hotkeys hotkeys = CommandTable::hotkeys() << GlobalHotkeys::Hotkey{kFollower, 'q', Mod::Control | Mod::Shift};
+        for (GlobalHotkeys::Hotkey& h : hotkeys)
+            if (h.id == int(CommandId::Digit2)) h.id = kMarker;
         QCOMPARE(m_hotkeys.registerAll(hotkeys), Hotkeys{});
         focusOther();
         if (!laterLayout.isEmpty()) {

@@ -57,7 +57,8 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Ic
                                    std::optional<Answer> defaultButton) {
     const FocusComesBack focusComesBack;
     CopyableMessageBox box(m_parent);
-    box.setWindowTitle(title);
+    // Untitled boxes carry the title of the window they belong to.
+    box.setWindowTitle(title.isEmpty() && m_parent ? m_parent->windowTitle() : title);
     box.setText(plain(text));
     switch (icon) {
     case Icon::Information: box.setIcon(QMessageBox::Information); break;
@@ -92,7 +93,7 @@ QString QtDialogs::input(const QString& prompt, const QString& title, const QStr
     const FocusComesBack focusComesBack;
     bool ok = false;
     const QString answer =
-        QInputDialog::getText(m_parent, title, plain(prompt), QLineEdit::Normal, defaultText, &ok);
+        QInputDialog::getText(m_parent, title.isEmpty() && m_parent ? m_parent->windowTitle() : title, plain(prompt), QLineEdit::Normal, defaultText, &ok);
     return ok ? answer : QString();
 }
 

@@ -1,0 +1,145 @@
+#pragma once
+// Between the adding machine and its window: the controller owns the engine and the user's
+// options, loads and saves them with their start-up and first-run rules, keeps the tape in its state
+// file, runs the commands of the command table (menus, keypad, hotkeys, command words) and asks the
+// user only through the context's dialogs. The window binds its widgets to it and holds no rule of
+// its own; everything here runs without a display.
+
+#include "core/engine.h"
+#include "core/tapefind.h"
+#include "settings/options.h"
+#include "settings/windowgeometry.h"
+#include "shell/commandtable.h"
+
+#include <QDate>
+#include <QObject>
+#include <QRect>
+#include <QSize>
+#include <functional>
+
+class SettingsStore;
+class QTimer;
+
+class CalculatorController : public QObject {
+    Q_OBJECT
+public:
+    // `store` may be null: the designed state, nothing read or written.
+    CalculatorController(Context& context, SettingsStore* store, WindowMode mode, QObject* parent = nullptr);
+    ~CalculatorController() override;
+
+    Engine& engine() { return m_engine; }
+    const Engine& engine() const { return m_engine; }
+    const Options& options() const { return m_options; }
+    const Context& context() const { return m_context; }
+    WindowMode mode() const { return m_mode; }
+    int language() const;
+
+    // --- the life of the window ------------------------------------------------------------------
+    // Restores the options, the hotkeys and the tape with its calculation in progress.
+    void load();
+    // Where the window opens, in twips, on a screen of `screen` twips for a window `width` twips wide:
+    // its stored height, and its stored place unless that puts it off the screen.
+    WindowMeasures placement(const QSize& screen, int width) const;
+    // The first time the window is active: the command word is acted on, the first-run rules run,
+    // and what the files had to say is told.
+    void firstActivation(double heightTwips);
+    // Shown again from the tray: the hotkeys come back, and a new day starts a tape kept overnight.
+    void windowShown();
+    // Closing: editing and time mode end, the tape and the settings are written, the hotkeys go.
+    void windowClosing(const WindowMeasures& measures);
+    void setMinimized(bool minimized);
+    bool isMinimized() const { return m_minimized; }
+    // The window's frame on the screen, in pixels (the second calculator opens beside it).
+    void setWindowFrame(const QRect& frame) { m_frame = frame; }
+    // The edited tape text, while the tape is being edited (the window's widget holds it).
+    void setEditedTextSource(std::function<QString()> source) { m_editedText = std::move(source); }
+    // Whether closing the window leaves the program in the tray.
+    bool staysInTray() const { return m_mode == WindowMode::Full && m_options.stayInTray; }
+    QString windowTitle() const;
+    // The program is ending: events still queued do nothing.
+    void setShuttingDown(bool on);
+
+    // --- commands ----------------------------------------------------------------------------------
+    void run(CommandId id);
+    bool isChecked(CommandId id) const;
+    bool isEnabled(CommandId id) const;
+    bool isVisible(CommandId id) const;
+    // Runs the command of a start's command word ("tempo"); false for a word that is none.
+    bool runWord(const QString& word);
+    // A key was let go in the window: NumLock is switched back on when it must stay on.
+    void keyReleased();
+    // Where the user put the caret in the tape (find goes on from there).
+    void setTapeCaret(qsizetype position) { m_finder.setCaret(position); }
+
+    // What the commands of the table do.
+    void openAnotherCalculator();
+    void openDesktopCalculator();
+    void toggleTimeMode() { m_engine.setTimeMode(!m_engine.timeMode()); }
+    void copyDisplay();
+    void pasteIntoDisplay();
+    void toggleEditMode();
+    void find();
+    void saveTape();
+    void showBackup();
+    void printTape(int sizeIndex);
+    void printOnRoll();
+    void setBackup(bool on);
+    void setKeypadHidden(bool on);
+    void setLargeFont(bool on);
+    void toggleStartWithSession();
+    bool startsWithSession() const;
+    void setStayInTray(bool on);
+    void setNumLockAlways(bool on);
+    void setAlwaysOnTop(bool on);
+    void setHotkeys(bool on);
+    void setInsertText(bool on);
+    void chooseFormat(int index);
+    void chooseLanguage(int language);
+    void setEnterAdds(bool on);
+    void showHelp();
+    void showAbout();
+    void press(Button button);
+    void hotkeyEnter();
+    void hotkeyAltEnter();
+    void takeSelection();
+    void toggleMinimized() { emit minimizeToggleRequested(); }
+
+signals:
+    // Checked and enabled states of the commands may have changed.
+    void commandsChanged();
+    // The language changed: captions, the title and Qt's own texts follow.
+    void languageChanged(int language);
+    // The keypad, the display's font or staying on top changed.
+    void appearanceChanged();
+    void titleChanged();
+    void closeRequested();
+    void minimizeToggleRequested();
+    void manualRequested();
+    // Select this range of the tape (a found text) and give it the focus.
+    void tapeSelection(qsizetype start, qsizetype length);
+    void tapeFocusRequested();
+
+private:
+    void writeOption(Option option);
+    void registerHotkeys();
+    void saveState();
+    QString today() const;
+    void onHotkey(int id);
+    void finishTakingSelection(const QString& before, int waitedMs);
+    void playKeySound();
+
+    Context& m_context;
+    SettingsStore* m_store;
+    WindowMode m_mode;
+    Options m_options;
+    Engine m_engine;
+    TapeFinder m_finder;
+    std::function<QString()> m_editedText;
+    QRect m_frame;
+    QDate m_closedOn; // set while the window is closed to the tray
+    QString m_startWord;
+    bool m_loading = false;
+    bool m_minimized = false;
+    bool m_visible = false;
+    bool m_hotkeysUnavailableSaid = false;
+};

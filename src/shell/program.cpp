@@ -1,6 +1,0 @@
-#include "shell/program.h"
-
-Program& program() {
-    static Program facts;
-    return facts;
-}
