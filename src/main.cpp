@@ -31,12 +31,12 @@ ProgramFacts readProgramFacts() {
     facts.dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Tabulora/");
     facts.locale = QLocale::system();
     const LocaleFacts locale = readLocaleFacts(facts.locale);
-    facts.datePattern = locale.formatoData;
-    facts.decimalSeparator = locale.sepDecimal;
+    facts.datePattern = locale.datePattern;
+    facts.decimalSeparator = locale.decimalSeparator;
     // A group separator equal to the decimal one could not be told apart: the other mark stands in.
-    facts.groupSeparator = locale.sepMilhar.isNull() || locale.sepMilhar == locale.sepDecimal
-                               ? (locale.sepDecimal == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(','))
-                               : locale.sepMilhar;
+    facts.groupSeparator = locale.groupSeparator.isNull() || locale.groupSeparator == locale.decimalSeparator
+                               ? (locale.decimalSeparator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(','))
+                               : locale.groupSeparator;
     return facts;
 }
 

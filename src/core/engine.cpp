@@ -484,11 +484,8 @@ void Engine::finishCalculation(qsizetype removed, const QString& added) {
     applyPending();
     m_pending = Operator::None;
 
-    QString clip = m_waitingClipboardText.isEmpty() ? m_total : m_waitingClipboardText;
-    if (m_timeMode && m_waitingClipboardText.isEmpty()) clip = timeFromTotal();
+    const QString clip = m_timeMode ? timeFromTotal() : m_total;
     if (m_context.clipboard) m_context.clipboard->setText(clip);
-    m_clipboardText = clip;
-    m_waitingClipboardText.clear();
 
     const QString shownTotal = m_timeMode ? timeFromTotal() : m_total.left(22);
     setDisplay(shownTotal);
@@ -808,7 +805,6 @@ bool Engine::enterEditMode() {
 
 void Engine::leaveEditMode(const QString& editedText) {
     if (!m_editMode) return;
-    if (m_context.clipboard) m_clipboardText = m_context.clipboard->text();
     QString text = editedText;
     if (!text.endsWith(TapeLine::CrLf)) text += TapeLine::CrLf;
     text += TapeLine::separator();

@@ -85,12 +85,6 @@ public:
     // Paste into the display: a numeric text becomes the entry, selected; false for any other text.
     bool pasteEntry(const QString& text);
 
-    // Puts a new text on the clipboard instead of the next total (clipboard tools).
-    void setWaitingClipboardText(const QString& text) { m_waitingClipboardText = text; }
-    // The text the engine last placed on (or read from) the clipboard.
-    QString lastClipboardText() const { return m_clipboardText; }
-    void setLastClipboardText(const QString& text) { m_clipboardText = text; }
-
     // Restores a calculation saved by an earlier run (the tape state file), or only its tape.
     void restore(const TapeState& state);
     void restoreTape(const QString& tape);
@@ -112,10 +106,8 @@ public:
     bool enterAdds() const { return m_enterAdds; }
     bool timeMode() const { return m_timeMode; }
     bool insertText() const { return m_insertText; }
-    const QString& insertedText() const { return m_insertBuffer; }
     bool backup() const { return m_backup; }
     const Separators& separators() const { return m_separators; }
-    int entryMaxLength() const { return m_maxLength; }
     const TapeBackup& backupFile() const { return m_backupFile; }
     FileNotices& fileNotices() { return m_notices; }
     QString dateHeader() const;
@@ -213,8 +205,6 @@ private:
     bool m_totalled = false;
     QString m_insertBuffer;
     qsizetype m_requestedLine = -1;
-    QString m_clipboardText;
-    QString m_waitingClipboardText;
     QStringList m_undoTotals;
     QList<Operator> m_undoOps;
     QStringList m_redoNumbers;

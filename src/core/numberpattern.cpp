@@ -59,11 +59,6 @@ QString NumberPattern::format(const Decimal& value, const Separators& seps) cons
     return out;
 }
 
-QString formatText(const QString& text, const QString& pattern, const Separators& seps) {
-    const auto value = Decimal::parse(text, seps.decimal, seps.group);
-    return NumberPattern(pattern).format(value.value_or(Decimal()), seps);
-}
-
 QString formatMoney(const QString& value, const Separators& seps) {
     static const NumberPattern money(QStringLiteral("#,##0.00"));
     const auto parsed = Decimal::parse(value, seps.decimal, seps.group);

@@ -27,12 +27,6 @@ public:
 
     QString format(const Decimal& value, const Separators& seps) const;
 
-    int minIntegerDigits() const { return m_minIntegerDigits; }
-    int minDecimals() const { return m_minDecimals; }
-    int maxDecimals() const { return m_maxDecimals; }
-    bool grouping() const { return m_grouping; }
-    bool hasDecimalPoint() const { return m_hasPoint; }
-
 private:
     int m_minIntegerDigits = 0;
     int m_minDecimals = 0;
@@ -40,9 +34,6 @@ private:
     bool m_grouping = false;
     bool m_hasPoint = false;
 };
-
-// Formats text holding a locale number with `pattern`; text that is not a number formats as zero.
-QString formatText(const QString& text, const QString& pattern, const Separators& seps);
 
 // Money as the documents and tools show it: "#,##0.00"; a non-numeric value gives zero ("0,00").
 QString formatMoney(const QString& value, const Separators& seps);

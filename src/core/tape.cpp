@@ -21,11 +21,6 @@ QString insertTextRule() { return QLatin1Char(' ') + QString(25, QLatin1Char('_'
 
 QString groupRule() { return QLatin1Char(' ') + QString(25, QLatin1Char('-')) + CrLf; }
 
-QChar symbolFor(const QString& op) {
-    if (op == QLatin1String("*")) return Times;
-    if (op == QLatin1String("/")) return Divide;
-    return op.isEmpty() ? QLatin1Char('+') : op.at(0);
-}
 
 } // namespace TapeLine
 

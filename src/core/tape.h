@@ -20,8 +20,6 @@ QString total(const QString& total);                      // right-aligned, " T"
 QString separator();                                      // " " + 25 "="
 QString insertTextRule();                                 // " " + 25 "_", then an empty line
 QString groupRule();                                      // " " + 25 "-"
-// Symbol written for an operator code ("+", "-", "*", "/", "%", "=").
-QChar symbolFor(const QString& op);
 } // namespace TapeLine
 
 class Tape : public QObject {

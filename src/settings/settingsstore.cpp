@@ -89,13 +89,7 @@ void SettingsStore::write(const QString& section, const QString& key, const QStr
     m_settings->sync();
 }
 
-bool SettingsStore::readBool(const QString& section, const QString& key, bool defaultValue) const {
-    return toBool(read(section, key, fromBool(defaultValue))).value_or(defaultValue);
-}
 
-void SettingsStore::writeBool(const QString& section, const QString& key, bool value) {
-    write(section, key, fromBool(value));
-}
 
 std::optional<double> SettingsStore::readMeasure(const QString& section, const QString& key,
                                                  double defaultTwips, const QLocale& locale) const {

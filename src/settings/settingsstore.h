@@ -42,10 +42,6 @@ class SettingsStore {
     QString read(const QString& section, const QString& key, const QString& defaultValue) const;
     void write(const QString& section, const QString& key, const QString& text);
 
-    // Default when the key is missing or its text is not a Boolean.
-    bool readBool(const QString& section, const QString& key, bool defaultValue) const;
-    void writeBool(const QString& section, const QString& key, bool value);
-
     // std::nullopt when the stored text is not a number of `locale`; the default when missing.
     std::optional<double> readMeasure(const QString& section, const QString& key, double defaultTwips,
                                       const QLocale& locale) const;

@@ -451,6 +451,10 @@ void CalculatorController::registerHotkeys() {
 
 void CalculatorController::onHotkey(int id) {
     if (m_engine.inactive()) return;
+    if (m_takingSelection) {
+        m_waitingHotkeys.append(id);
+        return;
+    }
     run(CommandId(id));
 }
 
@@ -466,6 +470,7 @@ void CalculatorController::takeSelection() {
     if (!m_context.clipboard) return;
     const QString before = m_context.clipboard->text();
     if (m_context.keyboard && m_context.keyboard->isAvailable()) {
+        m_takingSelection = true;
         m_context.keyboard->sendCopyToFocusedWindow();
         QTimer::singleShot(SelectionPollMs, this, [this, before] { finishTakingSelection(before, SelectionPollMs); });
         return;
@@ -487,4 +492,6 @@ void CalculatorController::finishTakingSelection(const QString& before, int wait
     } else if (m_context.dialogs && m_context.messages) {
         m_context.dialogs->message(m_context.messages->text(224), QString(), Dialogs::Icon::Exclamation);
     }
+    m_takingSelection = false;
+    for (const QList<int> waiting = std::exchange(m_waitingHotkeys, {}); int id : waiting) onHotkey(id);
 }

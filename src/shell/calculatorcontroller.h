@@ -142,4 +142,7 @@ private:
     bool m_minimized = false;
     bool m_visible = false;
     bool m_hotkeysUnavailableSaid = false;
+    // While Ctrl+Insert waits for the program in front to copy, later hotkeys wait their turn.
+    bool m_takingSelection = false;
+    QList<int> m_waitingHotkeys;
 };

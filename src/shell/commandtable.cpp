@@ -260,12 +260,6 @@ const Command& find(CommandId id) {
     return it == index.cend() ? none : all().at(*it);
 }
 
-const Command* findByObjectName(const QString& objectName) {
-    for (const Command& c : all())
-        if (!objectName.isEmpty() && c.objectName == objectName) return &c;
-    return nullptr;
-}
-
 const Command* findByWord(const QString& word) {
     for (const Command& c : all())
         if (!word.isEmpty() && c.word == word) return &c;

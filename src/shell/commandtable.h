@@ -80,7 +80,6 @@ namespace CommandTable {
 // The rows in the order of the menus and the keypad.
 const QList<Command>& all();
 const Command& find(CommandId id);
-const Command* findByObjectName(const QString& objectName);
 const Command* findByWord(const QString& word);
 
 // The caption of a row in a language; the fixed-decimal formats are written with `decimal`.

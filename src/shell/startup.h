@@ -1,16 +1,16 @@
 #pragma once
 // What a start does with its command word: the whole command line, compared as one word,
-// case-sensitively ("Systray" is not "systray").
+// case-sensitively ("SystrayWord" is not "systray").
 
 #include <QString>
 #include <QTime>
 
 namespace Startup {
 
-inline const QString Systray = QStringLiteral("systray");
-inline const QString Fechar = QStringLiteral("fechar");
-inline const QString Atualiza = QStringLiteral("atualiza");
-inline const QString Mini = QStringLiteral("mini");
+inline const QString SystrayWord = QStringLiteral("systray");
+inline const QString CloseWord = QStringLiteral("fechar");
+inline const QString RestartWord = QStringLiteral("atualiza");
+inline const QString CompactWord = QStringLiteral("mini");
 
 // The command word of a process: its arguments joined as one word ("outra tempo" and
 // "outratempo" are both the auxiliary calculator in time mode).

@@ -181,10 +181,9 @@ Outcome printOnRoll(const Context& context, Options& options, const QString& tap
     return Outcome::Failed;
 }
 
-void copyDisplay(Engine& engine, Clipboard& clipboard) {
+void copyDisplay(const Engine& engine, Clipboard& clipboard) {
     const QString text = engine.shownDisplay();
     clipboard.setText(text);
-    engine.setLastClipboardText(text);
 }
 
 std::optional<QString> pastedEntry(const QString& clipboardText, const Separators& separators) {

@@ -118,9 +118,8 @@ Outcome printTape(const Context& context, const QString& tape, int sizeIndex);
 Outcome printOnRoll(const Context& context, Options& options, const QString& tape,
                     const std::function<QString(const QString&)>& deviceOf = {}, RollPrinter::OpenPort open = {});
 
-// mnuCopiar: the display as shown (the time display in time mode) goes to the clipboard, and the
-// engine remembers it so the clipboard monitor does not add it back.
-void copyDisplay(Engine& engine, Clipboard& clipboard);
+// mnuCopiar: the display as shown (the time display in time mode) goes to the clipboard.
+void copyDisplay(const Engine& engine, Clipboard& clipboard);
 // mnuColar: the entry a clipboard text becomes, in the entry's own plain form (no group
 // separators, "-" for a negative), or nullopt when the text is not a number.
 std::optional<QString> pastedEntry(const QString& clipboardText, const Separators& separators);

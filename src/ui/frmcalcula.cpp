@@ -297,9 +297,11 @@ void frmCalcula::load() {
     resize(width(), qMax(twipsToPixels(placed.height), mode == WindowMode::Compact ? 60 : 200));
     move(area.left() + twipsToPixels(placed.left), area.top() + twipsToPixels(placed.top));
     if (mode == WindowMode::Auxiliary) {
-        // Beside the first calculator, whose frame came with the start; never right over it.
-        const QRect first = frameFromText(qEnvironmentVariable("TABULORA_BESIDE"));
-        if (first.isValid()) move(besideFrame(first, frameGeometry().size(), area));
+        // Beside the first calculator: where it is, when it started this one, else where it was last
+        // kept, which the stored place still says. Never right over it.
+        QRect first = frameFromText(qEnvironmentVariable("TABULORA_BESIDE"));
+        if (!first.isValid()) first = frameGeometry();
+        move(besideFrame(first, frameGeometry().size(), area));
     }
     translate();
     setWindowTitle(m_controller.windowTitle());

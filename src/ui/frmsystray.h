@@ -34,7 +34,6 @@ public:
 
     frmCalcula* calculator() const { return m_calculator.get(); }
     CalculatorController* controller() const { return m_controller.get(); }
-    QSystemTrayIcon* trayIcon() const { return m_tray; }
 
 private:
     void addTrayIcon();

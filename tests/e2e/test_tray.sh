@@ -2,39 +2,42 @@
 # With a tray on the desktop the icon docks there: a click shows the calculator again after it
 # was closed, with its hotkeys working again, and its menu's "Sair" ends the program.
 source "$E2E_LIB"
-command -v trayer >/dev/null || { echo "trayer missing: skipped"; echo "0 passed, 0 failed, 1 skipped"; exit 0; }
 e2e_start_x
-trayer --edge top --align right --widthtype pixel --width 200 --height 24 >/dev/null 2>&1 &
-E2E_PIDS+=($!)
-xdotool search --sync --class trayer >/dev/null 2>&1 || sleep 1
+e2e_start_tray
 e2e_start_app
 
-icon=""
-for i in $(seq 100); do
+# The icon: the process's 22 x 22 window (it has no title of its own for xdotool).
+tray_icon() {
+    local w
     for w in $(xdotool search --pid "$E2E_APP" 2>/dev/null); do
-        [ "$(xdotool getwindowgeometry "$w" | sed -n 's/ *Geometry: //p')" = "22x22" ] && icon=$w
+        [ "$(xdotool getwindowgeometry "$w" | sed -n 's/ *Geometry: //p')" = "22x22" ] && { echo "$w"; return 0; }
     done
-    [ -n "$icon" ] && break
-    sleep 0.05
-done
-[ -n "$icon" ] || fail "no icon docked in the tray"
+    return 1
+}
+wait_until "no icon docked in the tray" 5 tray_icon
+icon=$(tray_icon)
 
 e2e_keys Escape
-for i in $(seq 50); do xdotool search --all --onlyvisible --pid "$E2E_APP" --name '^ Tabulora$' >/dev/null || break; sleep 0.05; done
+wait_until "Esc did not close the window" 5 hidden "$E2E_APP"
 xdotool mousemove --window "$icon" 11 11 click 1
-xdotool search --all --sync --onlyvisible --pid "$E2E_APP" --name '^ Tabulora$' >/dev/null || fail "the icon did not show the calculator"
+wait_until "the icon did not show the calculator" 5 shown "$E2E_APP"
 
 # Shown again, it takes its hotkeys again while another program is in front.
-xev -event keyboard -name "Other Program" >"$E2E_TMP/xev.log" 2>&1 &
-E2E_PIDS+=($!)
-other=$(xdotool search --sync --onlyvisible --name '^Other Program$' | head -n1)
-xdotool windowfocus --sync "$other"
+e2e_other_program
 xdotool key --delay 30 ctrl+KP_End ctrl+KP_Add ctrl+KP_Down ctrl+Return
 expect_clipboard "3"
 
+# The tray's menu: a window of the process that is neither the icon nor the calculator.
+tray_menu() {
+    local w calculator
+    calculator=$(calculator_window "$E2E_APP")
+    for w in $(xdotool search --all --onlyvisible --pid "$E2E_APP" --name '' 2>/dev/null); do
+        [ "$w" != "$icon" ] && [ "$w" != "$calculator" ] && return 0
+    done
+    return 1
+}
 xdotool mousemove --window "$icon" 11 11 click 3
-sleep 0.5
+wait_until "the tray menu did not open" 5 tray_menu
 xdotool key Up Return
-for i in $(seq 100); do kill -0 "$E2E_APP" 2>/dev/null || break; sleep 0.05; done
-kill -0 "$E2E_APP" 2>/dev/null && fail "Sair did not end the program"
+wait_until "Sair did not end the program" 5 ended "$E2E_APP"
 echo "1 passed, 0 failed"

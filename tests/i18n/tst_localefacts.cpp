@@ -27,7 +27,7 @@ class TestLocaleFacts : public QObject {
         QCOMPARE(choice.clashed, decimal != facts.at(facts.size() - 2));
         if (facts.size() == 2) return;
         const LocaleFacts read = readLocaleFacts(QLocale(QString::fromLatin1(QTest::currentDataTag())));
-        QCOMPARE(read.formatoData + read.sepDecimal + read.sepMilhar, facts);
+        QCOMPARE(read.datePattern + read.decimalSeparator + read.groupSeparator, facts);
     }
 };
 

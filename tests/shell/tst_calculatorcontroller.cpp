@@ -225,8 +225,9 @@ class TestCalculatorController : public QObject {
     void takingTheSelectionOfTheProgramInFront() {
         auto c = open();
         m_run->keyboard.onCopy = [this] { m_run->clipboard.setText("1.234,50"); };
-        fire({int(Id::TakeSelection)});
-        QTRY_COMPARE(c->engine().total(), "1.234,5");
+        // A key typed while the calculator waits for the copy comes after it.
+        fire({int(Id::TakeSelection), int(Id::HotkeyEnter)});
+        QTRY_COMPARE(m_run->clipboard.text(), "1.234,5");
         QCOMPARE(m_run->keyboard.copies, 1);
         m_run->keyboard.onCopy = [this] { m_run->clipboard.setText("not a number"); };
         fire({int(Id::TakeSelection)});

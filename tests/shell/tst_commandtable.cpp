@@ -64,8 +64,9 @@ class TestCommandTable : public QObject {
         if (name.startsWith("tray:")) {
             for (const MenuCaption& c : trayMenuCaptions(language))
                 if (c.objectName == name.mid(5)) caption = c.caption.value_or(QString());
-        } else if (const Command* c = CommandTable::findByObjectName(name)) {
-            caption = CommandTable::caption(*c, language, decimal);
+        } else {
+            for (const Command& c : CommandTable::all())
+                if (c.objectName == name) caption = CommandTable::caption(c, language, decimal);
         }
         QTEST(caption, "caption");
     }

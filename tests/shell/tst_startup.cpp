@@ -19,7 +19,7 @@ private slots:
         const int P = int(Role::Primary), H = int(Role::HandOver), A = int(Role::Auxiliary);
         QTest::newRow("plain second start hands over") << "" << true << H << true << true;
         QTest::newRow("systray sits in the tray") << "systray" << false << P << false << false;
-        QTest::newRow("Systray is not systray") << "Systray" << false << P << true << true;
+        QTest::newRow("SystrayWord is not systray") << "SystrayWord" << false << P << true << true;
         QTest::newRow("outratempo with a primary") << "outratempo" << true << A << true << true;
         QTest::newRow("outra alone is a primary") << "outra" << false << P << true << true;
     }
