@@ -3,27 +3,24 @@
 #include "core/keymap.h"
 #include "i18n/messagecatalog.h"
 #include "ui/frmmanual.h"
+#include "ui/keypad.h"
+#include "ui/tapeview.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QScreen>
-#include <QScrollBar>
 #include <QShortcut>
-#include <QTextBlock>
 #include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -39,25 +36,6 @@ void setTextColour(QWidget* w, const QColor& c) {
     w->setPalette(p);
 }
 
-// Where each keypad button stands: row and column of the grid, or the operator column (-1).
-struct Cell {
-    Button button;
-    int row;
-    int column;
-};
-// clang-format off
-constexpr Cell kKeypad[] = {
-    {Button::MemoryClear, 0, 0}, {Button::MemoryRecall, 0, 1}, {Button::MemorySubtract, 0, 2}, {Button::MemoryAdd, 0, 3},
-    {Button::ClearEntry, 1, 0},  {Button::Back, 1, 1},         {Button::Percent, 1, 2},
-    {Button::Digit7, 2, 0},      {Button::Digit8, 2, 1},       {Button::Digit9, 2, 2},
-    {Button::Digit4, 3, 0},      {Button::Digit5, 3, 1},       {Button::Digit6, 3, 2},
-    {Button::Digit1, 4, 0},      {Button::Digit2, 4, 1},       {Button::Digit3, 4, 2},
-    {Button::Digit0, 5, 0},      {Button::Separator, 5, 1},    {Button::Sign, 5, 2},
-    {Button::Divide, -1, 3},     {Button::Multiply, -1, 3},    {Button::Subtract, -1, 3},
-    {Button::Add, -1, 3},        {Button::Equals, -1, 3},
-};
-// clang-format on
-
 } // namespace
 
 frmCalcula::frmCalcula(CalculatorController& controller, QWidget* parent)
@@ -72,22 +50,10 @@ frmCalcula::frmCalcula(CalculatorController& controller, QWidget* parent)
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     buildDisplay(left);
-    buildKeypad(left);
+    m_keypad = new Keypad(left);
+    leftLayout->addWidget(m_keypad);
     columns->addWidget(left, 1);
-
-    m_tape = new QPlainTextEdit(central);
-    m_tape->setObjectName(QStringLiteral("txtFita"));
-    m_tape->setReadOnly(true);
-    m_tape->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_tape->setUndoRedoEnabled(false);
-    const QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    m_tape->setFont(mono);
-    // The roll is exactly as wide as its lines and its scroll bar; a wider window widens the keypad.
-    m_tape->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    const int margins = int(2 * m_tape->document()->documentMargin()) + 2 * m_tape->frameWidth();
-    m_tape->setFixedWidth(QFontMetrics(mono).horizontalAdvance(QString(TapeLine::Width + 1, QLatin1Char('0'))) +
-                          m_tape->verticalScrollBar()->sizeHint().width() + margins);
-    setTextColour(m_tape, Blue);
+    m_tape = new TapeView(engine().tape(), central);
     m_tape->viewport()->installEventFilter(this);
     m_tape->installEventFilter(this);
     columns->addWidget(m_tape);
@@ -98,21 +64,23 @@ frmCalcula::frmCalcula(CalculatorController& controller, QWidget* parent)
     // As narrow as the keypad allows: the tape beside it is what the window is for.
     resize(minimumSizeHint().width(), height());
 
-    m_releaseTimer = new QTimer(this);
-    m_releaseTimer->setSingleShot(true);
-    m_releaseTimer->setInterval(120);
-    connect(m_releaseTimer, &QTimer::timeout, this, &frmCalcula::releaseButtons);
+    connect(m_keypad, &Keypad::clicked, this, [this](Button b) {
+        m_controller.run(CommandTable::forButton(b).id);
+        focusEntry();
+    });
+    connect(m_keypad, &Keypad::enterKeyMenuRequested, this, [this](const QPoint& at) {
+        if (QMenu* m = findChild<QMenu*>(QStringLiteral("mnu4"))) m->popup(at);
+    });
 
     Engine& e = engine();
     connect(&e, &Engine::stateChanged, this, &frmCalcula::refresh);
-    connect(&e.tape(), &Tape::edited, this, &frmCalcula::onTapeEdited);
-    connect(&e.tape(), &Tape::reset, this, &frmCalcula::onTapeReset);
-    connect(&e, &Engine::tapeSelection, this, &frmCalcula::selectTape);
-    connect(&e, &Engine::buttonPressed, this, &frmCalcula::showPressed);
+    connect(&e, &Engine::tapeSelection, m_tape, &TapeView::select);
+    connect(&e, &Engine::buttonPressed, this, [this](Button b) {
+        if (!isMinimized()) m_keypad->showPressed(b);
+    });
     connect(&e, &Engine::tapeFocusRequested, this, [this] { m_tape->setFocus(); });
     connect(&e, &Engine::editModeChanged, this, [this](bool on) {
-        m_tape->setReadOnly(!on);
-        setTextColour(m_tape, on ? palette().color(QPalette::Text) : Blue);
+        m_tape->setEditing(on);
         if (on)
             m_tape->setFocus();
         else
@@ -131,9 +99,9 @@ frmCalcula::frmCalcula(CalculatorController& controller, QWidget* parent)
     connect(&c, &CalculatorController::closeRequested, this, &QWidget::close);
     connect(&c, &CalculatorController::minimizeToggleRequested, this, &frmCalcula::toggleMinimized);
     connect(&c, &CalculatorController::manualRequested, this, &frmCalcula::showManual);
-    connect(&c, &CalculatorController::tapeSelection, this, &frmCalcula::selectTape);
+    connect(&c, &CalculatorController::tapeSelection, m_tape, &TapeView::select);
     connect(&c, &CalculatorController::tapeFocusRequested, this, [this] { m_tape->setFocus(); });
-    c.setEditedTextSource([this] { return editedTapeText(); });
+    c.setEditedTextSource([this] { return m_tape->editedText(); });
 
     // Editing ends when another control of the calculator takes the focus; a menu, a pop-up or
     // another window taking it for a while does not end it.
@@ -142,14 +110,13 @@ frmCalcula::frmCalcula(CalculatorController& controller, QWidget* parent)
     });
     // Find goes on from wherever the user put the caret in the tape.
     connect(m_tape, &QPlainTextEdit::cursorPositionChanged, this,
-            [this] { m_controller.setTapeCaret(toTapePosition(m_tape->textCursor().selectionStart())); });
+            [this] { m_controller.setTapeCaret(m_tape->caretPosition()); });
     // Esc closes the calculator whatever control has the focus, as long as no pop-up or dialog is up
     // (those take their own Esc first).
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-    onTapeReset(e.tape().text());
     translate();
     applyAppearance();
     refresh();
@@ -196,51 +163,6 @@ void frmCalcula::buildDisplay(QWidget* parent) {
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     parent->layout()->addWidget(box);
-}
-
-void frmCalcula::buildKeypad(QWidget* parent) {
-    m_keypad = new QGroupBox(parent);
-    m_keypad->setObjectName(QStringLiteral("fraTeclado"));
-    // The memory is the frame's caption; an empty one still takes its line, so the keys stay put.
-    m_keypad->setTitle(QStringLiteral(" "));
-    setTextColour(m_keypad, Blue);
-    auto* grid = new QGridLayout(m_keypad);
-    grid->setSpacing(3);
-    // The operator column has a layout of its own, so that "+" can grow in Enter-adds mode while the
-    // other operators shrink a little and all of them stay in sight.
-    m_operatorColumn = new QVBoxLayout;
-    m_operatorColumn->setSpacing(grid->spacing());
-    grid->addLayout(m_operatorColumn, 1, 3, 5, 1);
-    for (const Cell& cell : kKeypad) {
-        const Command& command = CommandTable::forButton(cell.button);
-        auto* b = new QToolButton(m_keypad);
-        b->setObjectName(command.objectName);
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setMinimumSize(52, 30);
-        if (cell.row < 0) {
-            // The rows of the other keys decide the column's height; the operators share it by stretch.
-            b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-            b->setMinimumHeight(22);
-            m_operatorColumn->addWidget(b, 1);
-        } else {
-            b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-            grid->addWidget(b, cell.row, cell.column);
-        }
-        m_buttons.insert(int(cell.button), b);
-        connect(b, &QToolButton::clicked, this, [this, id = command.id] {
-            m_controller.run(id);
-            focusEntry();
-        });
-    }
-    // A right click on "+" or "=" offers the function of the Enter key.
-    for (Button button : {Button::Add, Button::Equals}) {
-        QAbstractButton* b = m_buttons.value(int(button));
-        b->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(b, &QWidget::customContextMenuRequested, this, [this, b](const QPoint& pos) {
-            if (QMenu* m = findChild<QMenu*>(QStringLiteral("mnu4"))) m->popup(b->mapToGlobal(pos));
-        });
-    }
-    parent->layout()->addWidget(m_keypad);
 }
 
 void frmCalcula::buildMenus() {
@@ -334,22 +256,13 @@ void frmCalcula::refresh() {
         m_timeDisplayNegative = timeNegative;
         setTextColour(m_visor[2], timeNegative ? Red : Blue);
     }
-    const QString memoryCaption = e.memory().isEmpty() ? QStringLiteral(" ") : e.memory();
-    if (m_keypad->title() != memoryCaption) {
-        m_keypad->setTitle(memoryCaption);
-        const bool memoryNegative = e.memory().contains(QLatin1Char('-'));
-        if (memoryNegative != m_memoryNegative) {
-            m_memoryNegative = memoryNegative;
-            setTextColour(m_keypad, memoryNegative ? Red : Blue);
-        }
-    }
+    m_keypad->setMemory(e.memory());
 }
 
 void frmCalcula::refreshCommands() {
     for (const Command& command : CommandTable::all()) {
         if (command.kind == CommandKind::Button) {
-            if (QAbstractButton* b = m_buttons.value(int(*command.button)))
-                b->setEnabled(m_controller.isEnabled(command.id));
+            m_keypad->button(*command.button)->setEnabled(m_controller.isEnabled(command.id));
             continue;
         }
         QAction* a = m_actions.value(command.objectName);
@@ -361,7 +274,10 @@ void frmCalcula::refreshCommands() {
         if (a->isCheckable() && a->isChecked() != m_controller.isChecked(command.id))
             a->setChecked(m_controller.isChecked(command.id));
     }
-    if (engine().enterAdds() != m_enterAddsLook) setEnterAddsLook(engine().enterAdds());
+    if (engine().enterAdds() != m_enterAddsLook) {
+        m_enterAddsLook = engine().enterAdds();
+        m_keypad->setEnterAddsLook(m_enterAddsLook);
+    }
 }
 
 void frmCalcula::translate() {
@@ -370,12 +286,13 @@ void frmCalcula::translate() {
     for (const Command& command : CommandTable::all()) {
         const QString caption = CommandTable::caption(command, language, decimal);
         if (command.kind == CommandKind::Button) {
-            if (QAbstractButton* b = m_buttons.value(int(*command.button))) b->setText(caption);
+            m_keypad->button(*command.button)->setText(caption);
         } else if (QAction* a = m_actions.value(command.objectName)) {
             a->setText(caption);
         }
     }
-    setEnterAddsLook(engine().enterAdds()); // the enlarged "+" has a caption of its own
+    m_enterAddsLook = engine().enterAdds();
+    m_keypad->setEnterAddsLook(m_enterAddsLook); // the enlarged "+" has a caption of its own
     refreshCommands();
     setWindowTitle(m_controller.windowTitle());
 }
@@ -409,30 +326,6 @@ void frmCalcula::fitText(QLabel* visor) {
     if (visor->font() != f) visor->setFont(f);
 }
 
-void frmCalcula::setEnterAddsLook(bool on) {
-    m_enterAddsLook = on;
-    QAbstractButton* plus = m_buttons.value(int(Button::Add));
-    QAbstractButton* equals = m_buttons.value(int(Button::Equals));
-    plus->setToolTip(on ? QStringLiteral(" Enter ") : QStringLiteral(" + "));
-    equals->setToolTip(on ? QStringLiteral(" NumLock ") : QStringLiteral(" Enter "));
-    plus->setText(on ? QStringLiteral("EN\nTER") : QStringLiteral("+"));
-    m_operatorColumn->setStretchFactor(plus, on ? 2 : 1);
-}
-
-void frmCalcula::showPressed(Button button) {
-    if (isMinimized()) return;
-    if (QAbstractButton* b = m_buttons.value(int(button))) {
-        b->setDown(true);
-        if (!m_pressed.contains(b)) m_pressed.append(b);
-        m_releaseTimer->start();
-    }
-}
-
-void frmCalcula::releaseButtons() {
-    for (QAbstractButton* b : std::as_const(m_pressed)) b->setDown(false);
-    m_pressed.clear();
-}
-
 void frmCalcula::focusEntry() {
     if (engine().editMode()) return;
     m_entry->setFocus();
@@ -449,84 +342,12 @@ void frmCalcula::showManual() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The tape: it keeps CR LF, the widget LF alone
-
-void frmCalcula::onTapeEdited(const QString& removed, const QString& added) {
-    QTextCursor c(m_tape->document());
-    c.movePosition(QTextCursor::End);
-    const int cut = int(removed.size() - removed.count(QLatin1Char('\r')));
-    if (cut > 0) {
-        c.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor, cut);
-        c.removeSelectedText();
-    }
-    if (!added.isEmpty()) {
-        QString text = added;
-        text.remove(QLatin1Char('\r'));
-        c.insertText(text);
-    }
-    m_tapeWidgetLength += int(added.size() - added.count(QLatin1Char('\r'))) - cut;
-}
-
-void frmCalcula::onTapeReset(const QString& text) {
-    QString plain = text;
-    plain.remove(QLatin1Char('\r'));
-    m_tape->setPlainText(plain);
-    m_tapeWidgetLength = int(plain.size());
-}
-
-// Positions are converted counting from the end, where the engine works, so that the cost is that
-// of the tail and not of the whole roll.
-int frmCalcula::toWidgetPosition(qsizetype tapePosition) const {
-    const QString& t = m_controller.engine().tape().text();
-    tapePosition = qBound<qsizetype>(0, tapePosition, t.size());
-    const QStringView tail = QStringView(t).mid(tapePosition);
-    return m_tapeWidgetLength - int(tail.size() - tail.count(QLatin1Char('\r')));
-}
-
-// Every line before a position carries one CR more in the tape.
-qsizetype frmCalcula::toTapePosition(int widgetPosition) const {
-    const QTextBlock block = m_tape->document()->findBlock(widgetPosition);
-    return block.isValid() ? widgetPosition + block.blockNumber() : widgetPosition;
-}
-
-void frmCalcula::selectTape(qsizetype start, qsizetype length) {
-    QTextCursor c(m_tape->document());
-    c.setPosition(toWidgetPosition(start));
-    if (length > 0) c.setPosition(toWidgetPosition(start + length), QTextCursor::KeepAnchor);
-    m_tape->setTextCursor(c);
-    m_tape->ensureCursorVisible();
-}
-
-QString frmCalcula::editedTapeText() const {
-    QString text = m_tape->toPlainText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text;
-}
-
-void frmCalcula::reenterAt(const QPoint& pos) {
-    const QTextCursor c = m_tape->cursorForPosition(pos);
-    // A word of the tape runs between blanks: "1.234,56", "-01:30:00", but also "05/12/2026" of a
-    // date header, which is no number and so is not entered.
-    const QString line = c.block().text();
-    auto inWord = [&line](int i) { return i >= 0 && i < line.size() && !line.at(i).isSpace(); };
-    // The caret lands between two characters: the word is on either side of it.
-    int start = c.positionInBlock();
-    if (!inWord(start)) --start;
-    if (!inWord(start)) return;
-    int end = start;
-    while (inWord(start - 1)) --start;
-    while (inWord(end)) ++end;
-    engine().reenter(line.mid(start, end - start), toTapePosition(c.block().position()));
-    focusEntry();
-}
-
-// ---------------------------------------------------------------------------------------------
 // Keys
 
 bool frmCalcula::handleKeyDown(QKeyEvent* ev) {
     Engine& e = engine();
     const KeyMap::Action a = KeyMap::keyDown(ev->key(), ev->modifiers(), ev->text(), e.enterAdds());
-    if (a.button) showPressed(*a.button);
+    if (a.button) m_keypad->showPressed(*a.button);
     switch (a.op) {
     case KeyMap::Op::Pass: return false;
     case KeyMap::Op::Character:
@@ -537,32 +358,9 @@ bool frmCalcula::handleKeyDown(QKeyEvent* ev) {
     case KeyMap::Op::MemoryClear: e.memoryClear(); return true;
     case KeyMap::Op::Sign: e.pressSign(); return true;
     case KeyMap::Op::ClearEntry: e.pressClearEntry(); return true;
-    case KeyMap::Op::Scroll: scrollTape(a.code); return true;
+    case KeyMap::Op::Scroll: m_tape->scroll(a.code); return true;
     }
     return false;
-}
-
-// Typed in the entry, the arrows, Home, End and the page keys move through the tape.
-void frmCalcula::scrollTape(int key) {
-    QTextCursor c = m_tape->textCursor();
-    QTextCursor::MoveOperation move = QTextCursor::NoMove;
-    switch (key) {
-    case Qt::Key_Up: move = QTextCursor::Up; break;
-    case Qt::Key_Down: move = QTextCursor::Down; break;
-    case Qt::Key_Left: move = QTextCursor::Left; break;
-    case Qt::Key_Right: move = QTextCursor::Right; break;
-    case Qt::Key_Home: move = QTextCursor::Start; break;
-    case Qt::Key_End: move = QTextCursor::End; break;
-    default: break;
-    }
-    if (move != QTextCursor::NoMove) {
-        c.movePosition(move);
-        m_tape->setTextCursor(c);
-        m_tape->ensureCursorVisible();
-        return;
-    }
-    QScrollBar* bar = m_tape->verticalScrollBar();
-    bar->setValue(bar->value() + (key == Qt::Key_PageDown ? bar->pageStep() : -bar->pageStep()));
 }
 
 bool frmCalcula::eventFilter(QObject* watched, QEvent* event) {
@@ -585,22 +383,13 @@ bool frmCalcula::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && !editing && (watched == m_entry || watched == this)) {
         if (handleKeyDown(static_cast<QKeyEvent*>(event))) return true;
     } else if (event->type() == QEvent::KeyRelease && watched == m_entry) {
-        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) releaseButtons();
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) m_keypad->releaseAll();
         m_controller.keyReleased();
     } else if (event->type() == QEvent::MouseButtonDblClick && watched == m_tape->viewport() && !editing) {
-        reenterAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        const auto [word, lineStart] = m_tape->wordAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (!word.isEmpty()) engine().reenter(word, lineStart);
+        focusEntry();
         return true;
-    } else if (watched == m_tape && editing && event->type() == QEvent::KeyPress) {
-        auto* k = static_cast<QKeyEvent*>(event);
-        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-            // A new line keeps the tape's columns: the current one is filled to full width.
-            QTextCursor c = m_tape->textCursor();
-            const int column = c.positionInBlock();
-            if (column < TapeLine::Width) c.insertText(QString(TapeLine::Width - column, QLatin1Char(' ')));
-            c.insertText(QStringLiteral("\n"));
-            m_tape->setTextCursor(c);
-            return true;
-        }
     } else if (watched == m_tape && event->type() == QEvent::KeyPress && !editing) {
         // The tape is read-only: any typing goes back to the calculator.
         auto* k = static_cast<QKeyEvent*>(event);
@@ -651,7 +440,7 @@ void frmCalcula::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) m_controller.setMinimized(isMinimized());
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
         m_activated = true;
-        selectTape(engine().tape().size(), 0);
+        m_tape->select(engine().tape().size(), 0);
         focusEntry();
         m_controller.firstActivation(pixelsToTwips(height()));
     }

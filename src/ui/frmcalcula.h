@@ -12,15 +12,11 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class QAbstractButton;
+class Keypad;
 class QAction;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
-class QPlainTextEdit;
-class QTimer;
-class QVBoxLayout;
+class TapeView;
 
 class frmCalcula : public QMainWindow {
     Q_OBJECT
@@ -49,25 +45,13 @@ protected:
 
 private:
     void buildDisplay(QWidget* parent);
-    void buildKeypad(QWidget* parent);
     void buildMenus();
     void refresh();
     void refreshCommands();
     void translate();
     void applyAppearance();
-    void onTapeEdited(const QString& removed, const QString& added);
-    void onTapeReset(const QString& text);
-    void selectTape(qsizetype start, qsizetype length);
-    int toWidgetPosition(qsizetype tapePosition) const;
-    qsizetype toTapePosition(int widgetPosition) const;
-    void showPressed(Button button);
-    void releaseButtons();
     void focusEntry();
     bool handleKeyDown(QKeyEvent* event);
-    void scrollTape(int key);
-    void setEnterAddsLook(bool on);
-    void reenterAt(const QPoint& pos);
-    QString editedTapeText() const;
     void fitText(QLabel* visor);
     void keepTitleBarReachable();
     void toggleMinimized();
@@ -78,19 +62,13 @@ private:
     QLabel* m_visor[3] = {};
     QLabel* m_total = nullptr;
     QLineEdit* m_entry = nullptr;
-    QGroupBox* m_keypad = nullptr;
-    QVBoxLayout* m_operatorColumn = nullptr;
-    QPlainTextEdit* m_tape = nullptr;
-    QHash<int, QAbstractButton*> m_buttons; // by Button
-    QHash<QString, QAction*> m_actions;     // by object name
-    QList<QAbstractButton*> m_pressed;
-    QTimer* m_releaseTimer = nullptr;
+    Keypad* m_keypad = nullptr;
+    TapeView* m_tape = nullptr;
+    QHash<QString, QAction*> m_actions; // by object name
     QFont m_displayFont;
     QPointer<QWidget> m_manual;
     bool m_displayNegative = false;
     bool m_timeDisplayNegative = false;
-    bool m_memoryNegative = false;
     bool m_activated = false;
     bool m_enterAddsLook = false;
-    int m_tapeWidgetLength = 0;
 };
