@@ -6,7 +6,9 @@
 //
 // The engine owns no window: a front end mirrors the texts after stateChanged(), follows the tape
 // through Tape::edited/reset, and shows pressed buttons when buttonPressed() asks. It asks the user
-// only through the context's Dialogs, in the context's language.
+// only through the context's Dialogs, in the context's language. Its code is in three files:
+// engine.cpp (the dispatcher, operators, totals, clears), entrybox.cpp (the number being typed and
+// its display) and tapeediting.cpp (undo, redo, re-entry, labels and editing of the tape).
 
 #include "core/decimal.h"
 #include "core/filenotices.h"

@@ -20,6 +20,9 @@ QString total(const QString& total);                      // right-aligned, " T"
 QString separator();                                      // " " + 25 "="
 QString insertTextRule();                                 // " " + 25 "_", then an empty line
 QString groupRule();                                      // " " + 25 "-"
+// The marker of a line that is part of a calculation in progress. A "=" marker belongs to a
+// separator (or to a closing line, which is never the last line), so it does not count.
+inline bool isNumberMarker(QChar m) { return m == QLatin1Char('+') || m == QLatin1Char('-') || m == Times || m == Divide; }
 } // namespace TapeLine
 
 class Tape : public QObject {
