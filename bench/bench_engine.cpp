@@ -1,8 +1,8 @@
 // Keys per second through the engine's dispatcher, no window.
 
-#include "keystream.h"
-#include "core/engine.h"
 #include "benchsupport.h"
+#include "core/engine.h"
+#include "keystream.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     const QString keys = officeKeys(count);
     QElapsedTimer timer;
     timer.start();
-    for (QChar c : keys) engine.keyPress(c.unicode());
+    for (QChar c : keys)
+        engine.keyPress(c.unicode());
     const qint64 ns = timer.nsecsElapsed();
     std::printf("engine: %d keys in %.1f ms = %.0f keys/s (target >= 200000)\n", count, ns / 1e6,
                 count / (ns / 1e9));

@@ -1,10 +1,10 @@
 // From a hotkey sent with XTest by another X client to the calculator's display showing it:
 // median over 200 keys. Runs under an X server (make bench starts Xvfb).
 
-#include "ui/frmcalcula.h"
 #include "benchsupport.h"
 #include "platform/x11/x11globalhotkeys.h"
 #include "platform/x11/x11keyboardstate.h"
+#include "ui/frmcalcula.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -73,17 +73,20 @@ int main(int argc, char** argv) {
             typist.ctrlKey(0xffab); // keypad +: the next digit starts a new number
             QElapsedTimer settle;
             settle.start();
-            while (settle.elapsed() < 50) QApplication::processEvents();
+            while (settle.elapsed() < 50)
+                QApplication::processEvents();
         }
         const QString before = display->text();
         QElapsedTimer t;
         t.start();
         typist.ctrlKey(0xffb1); // keypad 1
-        while (display->text() == before && t.elapsed() < 1000) QApplication::processEvents(QEventLoop::AllEvents, 1);
+        while (display->text() == before && t.elapsed() < 1000)
+            QApplication::processEvents(QEventLoop::AllEvents, 1);
         if (i >= 20) ms.push_back(t.nsecsElapsed() / 1e6); // the first ones warm up
     }
     std::nth_element(ms.begin(), ms.begin() + ms.size() / 2, ms.end());
-    std::printf("hotkey: XTest Ctrl+keypad key to the updated display, median of %zu: %.3f ms (target <= 5 ms)\n",
-                ms.size(), ms[ms.size() / 2]);
+    std::printf(
+        "hotkey: XTest Ctrl+keypad key to the updated display, median of %zu: %.3f ms (target <= 5 ms)\n",
+        ms.size(), ms[ms.size() / 2]);
     return 0;
 }

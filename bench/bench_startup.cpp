@@ -34,8 +34,9 @@ QByteArray windowName(xcb_connection_t* c, xcb_window_t w) {
     }
     auto* reply = xcb_get_property_reply(c, xcb_get_property(c, 0, w, netWmName, utf8, 0, 256), nullptr);
     QByteArray name;
-    if (reply) name = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
-                                 xcb_get_property_value_length(reply));
+    if (reply)
+        name = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                          xcb_get_property_value_length(reply));
     free(reply);
     return name;
 }
@@ -56,8 +57,10 @@ struct Run {
 // Starts `program`, waits for a top-level window named `title` to map, measures, ends it.
 Run measure(xcb_connection_t* c, const char* program, const QByteArray& title) {
     QTemporaryDir home;
-    for (const char* d : {"config", "data", "run"}) QDir(home.path()).mkpath(QLatin1String(d));
-    QFile::setPermissions(home.path() + QStringLiteral("/run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    for (const char* d : {"config", "data", "run"})
+        QDir(home.path()).mkpath(QLatin1String(d));
+    QFile::setPermissions(home.path() + QStringLiteral("/run"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const auto start = Clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
@@ -119,9 +122,10 @@ int main(int argc, char** argv) {
     const double am = median(appMs), mm = median(minMs);
     const long ar = median(appRss), mr = median(minRss);
     // The calculator waits out its splash's 100 ms timer by design; the target excludes it.
-    std::printf("startup: exec to main window mapped, median of %d: tabulora %.1f ms, minimal Qt window %.1f ms, "
-                "ratio %.2f; without the splash's 100 ms timer %.2f (target <= 1.3)\n",
-                runs, am, mm, am / mm, (am - 100.0) / mm);
+    std::printf(
+        "startup: exec to main window mapped, median of %d: tabulora %.1f ms, minimal Qt window %.1f ms, "
+        "ratio %.2f; without the splash's 100 ms timer %.2f (target <= 1.3)\n",
+        runs, am, mm, am / mm, (am - 100.0) / mm);
     std::printf("memory: resident 1 s after mapping, median: tabulora %.1f MB, minimal Qt window %.1f MB, "
                 "ratio %.2f (target <= 1.5)\n",
                 ar / 1024.0, mr / 1024.0, double(ar) / double(mr));

@@ -1,8 +1,8 @@
 // The real window on the offscreen platform: from a key event to the display and the tape
 // updated and painted, median over 1000 keys, with a 20 KB tape and with a 1 MB tape.
 
-#include "ui/frmcalcula.h"
 #include "benchsupport.h"
+#include "ui/frmcalcula.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -34,7 +34,8 @@ Figures measure(qsizetype tapeBytes) {
     const QString line = QStringLiteral("                  123,45 +\r\n");
     QString tape;
     tape.reserve(tapeBytes + line.size());
-    while (tape.size() < tapeBytes) tape += line;
+    while (tape.size() < tapeBytes)
+        tape += line;
     window.engine().restoreTape(tape);
     window.show();
     QApplication::processEvents();
@@ -81,9 +82,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const Figures small = measure(20 * 1024);
     const Figures large = measure(1024 * 1024);
-    std::printf("window: key to updated display and tape, median of 1000: 20 KB tape %.3f ms, 1 MB tape %.3f ms, "
-                "ratio %.2f (targets < 2 ms, ratio <= 1.5)\n",
-                small.key, large.key, large.key / small.key);
+    std::printf(
+        "window: key to updated display and tape, median of 1000: 20 KB tape %.3f ms, 1 MB tape %.3f ms, "
+        "ratio %.2f (targets < 2 ms, ratio <= 1.5)\n",
+        small.key, large.key, large.key / small.key);
     std::printf("window: with a 1 MB tape, median of 500: undo %.3f ms, redo %.3f ms (target < 2 ms); "
                 "20 KB tape: undo %.3f ms, redo %.3f ms\n",
                 large.undo, large.redo, small.undo, small.redo);

@@ -28,15 +28,17 @@ ProgramFacts readProgramFacts() {
     ProgramFacts facts;
     facts.commandWord = Startup::commandWord(QCoreApplication::arguments());
     facts.executablePath = QCoreApplication::applicationFilePath();
-    facts.dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Tabulora/");
+    facts.dataDir =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Tabulora/");
     facts.locale = QLocale::system();
     const LocaleFacts locale = readLocaleFacts(facts.locale);
     facts.datePattern = locale.datePattern;
     facts.decimalSeparator = locale.decimalSeparator;
     // A group separator equal to the decimal one could not be told apart: the other mark stands in.
-    facts.groupSeparator = locale.groupSeparator.isNull() || locale.groupSeparator == locale.decimalSeparator
-                               ? (locale.decimalSeparator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(','))
-                               : locale.groupSeparator;
+    facts.groupSeparator =
+        locale.groupSeparator.isNull() || locale.groupSeparator == locale.decimalSeparator
+            ? (locale.decimalSeparator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(','))
+            : locale.groupSeparator;
     return facts;
 }
 
@@ -48,8 +50,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     SettingsStore settings;
-    Messages messages(chooseLanguage(settings.read(QStringLiteral("Conf"), QStringLiteral("Idioma"), QString()),
-                                     systemLangId()));
+    Messages messages(chooseLanguage(
+        settings.read(QStringLiteral("Conf"), QStringLiteral("Idioma"), QString()), systemLangId()));
     applyQtTranslations(messages.language());
 
     QtClipboard clipboard;

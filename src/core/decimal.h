@@ -15,7 +15,7 @@
 #include <optional>
 
 class Decimal {
-public:
+  public:
     static constexpr int MaxScale = 28;
     static constexpr int MaxDigits = 29; // 2^96 - 1 has 29 digits
 
@@ -64,7 +64,7 @@ public:
     // returns how many. Lets formatters lay out digits without going through a string.
     int digits(std::array<char, MaxDigits>& out) const;
 
-private:
+  private:
     struct Impl; // the wide-integer arithmetic behind the operations, in decimal.cpp
     std::array<std::uint32_t, 3> m_mantissa{0, 0, 0}; // little-endian words
     std::uint8_t m_scale = 0;

@@ -2,7 +2,9 @@
 
 namespace DisplayFormat {
 
-bool isValidIndex(int index) { return index >= 0 && index <= 10; }
+bool isValidIndex(int index) {
+    return index >= 0 && index <= 10;
+}
 
 QString pattern(int index) {
     if (index == Floating || index == Fixed) return FloatingPattern;

@@ -17,49 +17,66 @@ const QString GroupOnly = QStringLiteral("#,##0");
 Button buttonOf(OperatorKey key) {
     switch (key) {
     case OperatorKey::Add:
-    case OperatorKey::EnterAdd: return Button::Add;
-    case OperatorKey::Subtract: return Button::Subtract;
-    case OperatorKey::Multiply: return Button::Multiply;
-    case OperatorKey::Divide: return Button::Divide;
-    case OperatorKey::Percent: return Button::Percent;
+    case OperatorKey::EnterAdd:
+        return Button::Add;
+    case OperatorKey::Subtract:
+        return Button::Subtract;
+    case OperatorKey::Multiply:
+        return Button::Multiply;
+    case OperatorKey::Divide:
+        return Button::Divide;
+    case OperatorKey::Percent:
+        return Button::Percent;
     case OperatorKey::Equals:
-    case OperatorKey::None: break;
+    case OperatorKey::None:
+        break;
     }
     return Button::Equals;
 }
 
 Operator operatorOf(OperatorKey key) {
     switch (key) {
-    case OperatorKey::Subtract: return Operator::Subtract;
-    case OperatorKey::Multiply: return Operator::Multiply;
-    case OperatorKey::Divide: return Operator::Divide;
-    default: return Operator::Add;
+    case OperatorKey::Subtract:
+        return Operator::Subtract;
+    case OperatorKey::Multiply:
+        return Operator::Multiply;
+    case OperatorKey::Divide:
+        return Operator::Divide;
+    default:
+        return Operator::Add;
     }
 }
 
 QChar symbolOf(Operator op) {
     switch (op) {
-    case Operator::Subtract: return QLatin1Char('-');
-    case Operator::Multiply: return TapeLine::Times;
-    case Operator::Divide: return TapeLine::Divide;
-    case Operator::Percent: return QLatin1Char('%');
-    default: return QLatin1Char('+');
+    case Operator::Subtract:
+        return QLatin1Char('-');
+    case Operator::Multiply:
+        return TapeLine::Times;
+    case Operator::Divide:
+        return TapeLine::Divide;
+    case Operator::Percent:
+        return QLatin1Char('%');
+    default:
+        return QLatin1Char('+');
     }
 }
 
 } // namespace
 
 Engine::Engine(const Context& context, QObject* parent)
-    : QObject(parent), m_context(context),
-      m_separators{context.facts.decimalSeparator, context.facts.groupSeparator}, m_tape(this),
-      m_backupFile(context.facts.dataDir), m_notices(context.dialogs, context.messages) {
+    : QObject(parent),
+      m_context(context), m_separators{context.facts.decimalSeparator, context.facts.groupSeparator},
+      m_tape(this), m_backupFile(context.facts.dataDir), m_notices(context.dialogs, context.messages) {
     m_pattern = DisplayFormat::pattern(m_formatIndex);
     m_decimalPlaces = DisplayFormat::decimalPlaces(m_formatIndex);
     m_visor[2] = ZeroTime;
     clearAll();
 }
 
-QString Engine::message(int number) const { return m_context.messages ? m_context.messages->text(number) : QString(); }
+QString Engine::message(int number) const {
+    return m_context.messages ? m_context.messages->text(number) : QString();
+}
 
 // ---------------------------------------------------------------------------------------------
 // The key dispatcher
@@ -104,12 +121,24 @@ void Engine::dispatch(int c) {
     }
 
     switch (code) {
-    case KeyAdd: operatorKey(OperatorKey::EnterAdd); return;
-    case '+': operatorKey(OperatorKey::Add); return;
-    case '-': operatorKey(OperatorKey::Subtract); return;
-    case '*': operatorKey(OperatorKey::Multiply); return;
-    case '/': operatorKey(OperatorKey::Divide); return;
-    case '%': percentKey(); return;
+    case KeyAdd:
+        operatorKey(OperatorKey::EnterAdd);
+        return;
+    case '+':
+        operatorKey(OperatorKey::Add);
+        return;
+    case '-':
+        operatorKey(OperatorKey::Subtract);
+        return;
+    case '*':
+        operatorKey(OperatorKey::Multiply);
+        return;
+    case '/':
+        operatorKey(OperatorKey::Divide);
+        return;
+    case '%':
+        percentKey();
+        return;
     case '=':
         show(Button::Equals);
         equalsKey();
@@ -119,7 +148,9 @@ void Engine::dispatch(int c) {
     }
 }
 
-void Engine::show(Button button) { emit buttonPressed(button); }
+void Engine::show(Button button) {
+    emit buttonPressed(button);
+}
 
 void Engine::press(Button button) {
     if (isDigit(button)) {
@@ -127,21 +158,50 @@ void Engine::press(Button button) {
         return;
     }
     switch (button) {
-    case Button::Separator: pressSeparator(); break;
-    case Button::Back: pressBack(); break;
-    case Button::ClearEntry: pressClearEntry(); break;
-    case Button::Sign: pressSign(); break;
-    case Button::Add: keyPress(m_enterAdds ? KeyEnter : '+'); break;
-    case Button::Subtract: keyPress('-'); break;
-    case Button::Multiply: keyPress('*'); break;
-    case Button::Divide: keyPress('/'); break;
-    case Button::Percent: keyPress('%'); break;
-    case Button::Equals: keyPress('='); break;
-    case Button::MemoryClear: memoryClear(); break;
-    case Button::MemoryRecall: memoryRecall(); break;
-    case Button::MemorySubtract: memorySubtract(); break;
-    case Button::MemoryAdd: memoryAdd(); break;
-    default: break;
+    case Button::Separator:
+        pressSeparator();
+        break;
+    case Button::Back:
+        pressBack();
+        break;
+    case Button::ClearEntry:
+        pressClearEntry();
+        break;
+    case Button::Sign:
+        pressSign();
+        break;
+    case Button::Add:
+        keyPress(m_enterAdds ? KeyEnter : '+');
+        break;
+    case Button::Subtract:
+        keyPress('-');
+        break;
+    case Button::Multiply:
+        keyPress('*');
+        break;
+    case Button::Divide:
+        keyPress('/');
+        break;
+    case Button::Percent:
+        keyPress('%');
+        break;
+    case Button::Equals:
+        keyPress('=');
+        break;
+    case Button::MemoryClear:
+        memoryClear();
+        break;
+    case Button::MemoryRecall:
+        memoryRecall();
+        break;
+    case Button::MemorySubtract:
+        memorySubtract();
+        break;
+    case Button::MemoryAdd:
+        memoryAdd();
+        break;
+    default:
+        break;
     }
 }
 
@@ -237,10 +297,11 @@ void Engine::percentKey() {
 
 void Engine::equalsKey() {
     const QString tail5 = m_tape.tail(5);
-    if (m_tape.isEmpty() || m_tape.lastMarker() == QLatin1Char('T') || tail5.startsWith(QLatin1String("=="))) {
+    if (m_tape.isEmpty() || m_tape.lastMarker() == QLatin1Char('T') ||
+        tail5.startsWith(QLatin1String("=="))) {
         // Between calculations "=" closes the tape with one separator, then clears.
-        const bool twoSeparators =
-            m_tape.size() >= 56 && m_tape.tail(56).startsWith(TapeLine::separator()) && tail5.startsWith(QLatin1String("=="));
+        const bool twoSeparators = m_tape.size() >= 56 && m_tape.tail(56).startsWith(TapeLine::separator()) &&
+                                   tail5.startsWith(QLatin1String("=="));
         if (!twoSeparators) editTape(0, TapeLine::separator());
         clearAll();
         return;
@@ -283,11 +344,20 @@ void Engine::applyPending() {
         if (t && v) {
             std::optional<Decimal> r;
             switch (m_pending) {
-            case Operator::Add: r = t->add(*v); break;
-            case Operator::Subtract: r = t->subtract(*v); break;
-            case Operator::Divide: r = t->divide(*v); break;
-            case Operator::Multiply: r = t->multiply(*v); break;
-            default: break;
+            case Operator::Add:
+                r = t->add(*v);
+                break;
+            case Operator::Subtract:
+                r = t->subtract(*v);
+                break;
+            case Operator::Divide:
+                r = t->divide(*v);
+                break;
+            case Operator::Multiply:
+                r = t->multiply(*v);
+                break;
+            default:
+                break;
             }
             if (r) m_total = formatTotal(*r);
         }
@@ -305,13 +375,17 @@ void Engine::computePercent() {
     std::optional<Decimal> r;
     if (m_previousKey == OperatorKey::Add || m_previousKey == OperatorKey::EnterAdd) {
         // Mark-up: 200 + 10 % gives 220.
-        if (auto f = p->divide(hundred)) if (auto g = one.add(*f)) r = t->multiply(*g);
+        if (auto f = p->divide(hundred))
+            if (auto g = one.add(*f)) r = t->multiply(*g);
     } else if (m_previousKey == OperatorKey::Subtract) {
         // Discount: 200 - 10 % gives 180.
-        if (auto f = hundred.subtract(*p)) if (auto g = t->multiply(*f)) r = g->divide(hundred);
+        if (auto f = hundred.subtract(*p))
+            if (auto g = t->multiply(*f)) r = g->divide(hundred);
     } else if (m_previousKey == OperatorKey::Divide) {
         // The tax contained in an amount: 110 / 10 % gives 10.
-        if (auto f = p->divide(hundred)) if (auto g = one.add(*f)) if (auto h = t->divide(*g)) r = t->subtract(*h);
+        if (auto f = p->divide(hundred))
+            if (auto g = one.add(*f))
+                if (auto h = t->divide(*g)) r = t->subtract(*h);
     } else {
         if (auto f = t->multiply(*p)) r = f->divide(hundred);
     }
@@ -330,7 +404,8 @@ void Engine::finishCalculation(qsizetype removed, const QString& added) {
 
     QString block = added;
     if (m_insertText) block += TapeLine::insertTextRule();
-    block += TapeLine::counter(m_visor[1]) + TapeLine::total(m_timeMode ? shownTotal : m_total) + TapeLine::separator();
+    block += TapeLine::counter(m_visor[1]) + TapeLine::total(m_timeMode ? shownTotal : m_total) +
+             TapeLine::separator();
     editTape(removed, block);
 
     m_visor[1] = QStringLiteral("000");
@@ -470,11 +545,13 @@ void Engine::setEnterAdds(bool on) {
     m_enterAdds = on;
     emit enterAddsChanged(on);
     if (on && !m_enterAddsAnnounced && !m_loading && m_context.dialogs) {
-        const QString note = m_context.messages && m_context.messages->language() == Language::Portuguese
-                                 ? QStringLiteral("NOTA: Se as HotKeys estiverem ligadas, agora CTLR+ALT+ENTER também irá dar o resultado!")
-                                 : QStringLiteral("NOTE: If HotKeys are activated then CTRL+ALT+ENTER = Calculation's Total.");
+        const QString note =
+            m_context.messages && m_context.messages->language() == Language::Portuguese
+                ? QStringLiteral("NOTA: Se as HotKeys estiverem ligadas, agora CTLR+ALT+ENTER também irá dar "
+                                 "o resultado!")
+                : QStringLiteral("NOTE: If HotKeys are activated then CTRL+ALT+ENTER = Calculation's Total.");
         m_context.dialogs->message(message(14) + QStringLiteral("\r\n\r\n") + note, QString(),
-                               Dialogs::Icon::Information);
+                                   Dialogs::Icon::Information);
     }
     if (on) m_enterAddsAnnounced = true;
 }
@@ -520,13 +597,16 @@ QString Engine::dateHeader() const {
     QString pattern = m_context.facts.datePattern;
     pattern.replace(QLatin1String("mm"), QLatin1String("MM"));
     const QString day = m_context.facts.locale.dayName(today.dayOfWeek(), QLocale::LongFormat).left(3);
-    return (QLatin1Char(' ') + today.toString(pattern) + QLatin1Char(' ') + day).leftJustified(26, QLatin1Char(' '));
+    return (QLatin1Char(' ') + today.toString(pattern) + QLatin1Char(' ') + day)
+        .leftJustified(26, QLatin1Char(' '));
 }
 
 bool Engine::writeBackup() {
-    if (!m_notices.kept(m_backupFile.path(), m_backupFile.append(m_tape.text(), m_context.now().time()))) return false;
+    if (!m_notices.kept(m_backupFile.path(), m_backupFile.append(m_tape.text(), m_context.now().time())))
+        return false;
     if (m_backupFile.tooLarge() && !m_loading) {
-        if (m_context.dialogs) m_context.dialogs->message(message(173), QString(), Dialogs::Icon::Exclamation);
+        if (m_context.dialogs)
+            m_context.dialogs->message(message(173), QString(), Dialogs::Icon::Exclamation);
         emit backupTooLarge();
     }
     return true;
@@ -546,7 +626,8 @@ void Engine::clearTape() {
 void Engine::groupReports() {
     if (inactive()) return;
     emit soundWanted();
-    const ReportSums sums = sumReports(m_tape.text(), {message(154), message(158), message(159)}, m_separators);
+    const ReportSums sums =
+        sumReports(m_tape.text(), {message(154), message(158), message(159)}, m_separators);
     keyPress('=');
     clearAll();
     m_tape.edit(0, sumsBlock(sums, {message(210), message(213), message(211), message(212)}, m_separators));

@@ -27,7 +27,7 @@ struct TapeState;
 
 class Engine : public QObject {
     Q_OBJECT
-public:
+  public:
     // Character codes the dispatcher knows besides printable ones.
     static constexpr int KeyAdd = 2; // Enter in Enter-adds mode, ";" and "ç"
     static constexpr int KeyBackspace = 8;
@@ -94,14 +94,14 @@ public:
     // --- state, as the window shows it -----------------------------------------------------------
     const QString& entry() const { return m_entry; }
     bool entrySelected() const { return m_entrySelected; }
-    const QString& display() const { return m_visor[0]; }   // lblVisor(0)
-    const QString& counter() const { return m_visor[1]; }   // lblVisor(1)
+    const QString& display() const { return m_visor[0]; }     // lblVisor(0)
+    const QString& counter() const { return m_visor[1]; }     // lblVisor(1)
     const QString& timeDisplay() const { return m_visor[2]; } // lblVisor(2)
     // What the person sees: the time display in time mode, else the display.
     const QString& shownDisplay() const { return m_timeMode ? m_visor[2] : m_visor[0]; }
-    const QString& total() const { return m_total; }       // lblTotal
+    const QString& total() const { return m_total; } // lblTotal
     Operator pendingOperator() const { return m_pending; }
-    const QString& memory() const { return m_memory; }     // fraTeclado's caption
+    const QString& memory() const { return m_memory; } // fraTeclado's caption
     const Tape& tape() const { return m_tape; }
     Tape& tape() { return m_tape; }
     int formatIndex() const { return m_formatIndex; }
@@ -114,7 +114,7 @@ public:
     FileNotices& fileNotices() { return m_notices; }
     QString dateHeader() const;
 
-signals:
+  signals:
     void stateChanged();
     // A keypad button is to be shown pressed.
     void buttonPressed(Button button);
@@ -134,7 +134,7 @@ signals:
     // A calculation was totalled or the tape was cleared: a good moment to keep the tape safe.
     void tapeSettled();
 
-private:
+  private:
     QString message(int number) const;
 
     // The entry box: what reaches it after the dispatcher, and its change handler.

@@ -46,7 +46,9 @@ bool Engine::displayIsZero() const {
     return !v || v->isZero();
 }
 
-QString Engine::timeFromTotal() const { return TimeText::convert(m_total, m_separators.decimal); }
+QString Engine::timeFromTotal() const {
+    return TimeText::convert(m_total, m_separators.decimal);
+}
 
 // ---------------------------------------------------------------------------------------------
 // The entry box
@@ -105,9 +107,10 @@ QString Engine::entryDisplayText() const {
     if (m_formatIndex == DisplayFormat::Fixed && !hasSep) {
         // Digits typed in cents: 1234 shows 12,34.
         const QString digits = format(value.abs(), QStringLiteral("#000"));
-        const Decimal whole = Decimal::parse(digits.left(digits.size() - 2), sep, m_separators.group)
-                                  .value_or(Decimal());
-        text = (negative ? QStringLiteral("-") : QString()) + format(whole, GroupOnly) + sep + digits.right(2);
+        const Decimal whole =
+            Decimal::parse(digits.left(digits.size() - 2), sep, m_separators.group).value_or(Decimal());
+        text =
+            (negative ? QStringLiteral("-") : QString()) + format(whole, GroupOnly) + sep + digits.right(2);
         return text.left(22);
     }
 
@@ -161,4 +164,3 @@ void Engine::entryBoxKey(QChar c) {
         }
     }
 }
-

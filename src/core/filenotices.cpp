@@ -23,8 +23,7 @@ bool FileNotices::kept(const QString& path, const FileWriteResult& result) {
 
 bool FileNotices::saved(const QString& path, const FileWriteResult& result) {
     if (result.ok()) return true;
-    tell(text(241, QDir::toNativeSeparators(QDir::cleanPath(path)), result.error),
-         Dialogs::Icon::Critical);
+    tell(text(241, QDir::toNativeSeparators(QDir::cleanPath(path)), result.error), Dialogs::Icon::Critical);
     return false;
 }
 

@@ -22,12 +22,12 @@ struct Separators {
 };
 
 class NumberPattern {
-public:
+  public:
     explicit NumberPattern(const QString& pattern);
 
     QString format(const Decimal& value, const Separators& seps) const;
 
-private:
+  private:
     int m_minIntegerDigits = 0;
     int m_minDecimals = 0;
     int m_maxDecimals = 0;

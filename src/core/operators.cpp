@@ -2,12 +2,18 @@
 
 QString operatorText(Operator op) {
     switch (op) {
-    case Operator::Add: return QStringLiteral("+");
-    case Operator::Subtract: return QStringLiteral("-");
-    case Operator::Multiply: return QStringLiteral("*");
-    case Operator::Divide: return QStringLiteral("/");
-    case Operator::Percent: return QStringLiteral("%");
-    case Operator::None: break;
+    case Operator::Add:
+        return QStringLiteral("+");
+    case Operator::Subtract:
+        return QStringLiteral("-");
+    case Operator::Multiply:
+        return QStringLiteral("*");
+    case Operator::Divide:
+        return QStringLiteral("/");
+    case Operator::Percent:
+        return QStringLiteral("%");
+    case Operator::None:
+        break;
     }
     return {};
 }

@@ -9,8 +9,8 @@ ReportSums sumReports(const QString& tape, const ReportLabels& labels, const Sep
     ReportSums sums;
     auto add = [&](Decimal& sum, qsizetype labelAt, const QString& label) {
         if (labelAt < 0) return;
-        const auto amount =
-            Decimal::parse(tape.mid(labelAt + label.size(), 26).trimmed(), separators.decimal, separators.group);
+        const auto amount = Decimal::parse(tape.mid(labelAt + label.size(), 26).trimmed(), separators.decimal,
+                                           separators.group);
         if (!amount) return;
         if (const auto s = sum.add(amount->rounded(4, Decimal::Rounding::HalfAwayFromZero))) sum = *s;
     };
@@ -27,7 +27,8 @@ ReportSums sumReports(const QString& tape, const ReportLabels& labels, const Sep
 
 QString sumsBlock(const ReportSums& sums, const SumsBlockTexts& texts, const Separators& separators) {
     auto sumLine = [&](const Decimal& sum) {
-        return formatMoney(sum.toString(separators.decimal), separators).rightJustified(25, QLatin1Char(' ')) +
+        return formatMoney(sum.toString(separators.decimal), separators)
+                   .rightJustified(25, QLatin1Char(' ')) +
                QLatin1Char(' ') + TapeLine::CrLf;
     };
     QString block = texts.title + TapeLine::CrLf + TapeLine::groupRule();

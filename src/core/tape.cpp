@@ -15,12 +15,17 @@ QString total(const QString& total) {
     return total.left(22).rightJustified(NumberField, QLatin1Char(' ')) + QLatin1Char(' ') + marker + CrLf;
 }
 
-QString separator() { return QLatin1Char(' ') + QString(25, QLatin1Char('=')) + CrLf; }
+QString separator() {
+    return QLatin1Char(' ') + QString(25, QLatin1Char('=')) + CrLf;
+}
 
-QString insertTextRule() { return QLatin1Char(' ') + QString(25, QLatin1Char('_')) + CrLf + CrLf; }
+QString insertTextRule() {
+    return QLatin1Char(' ') + QString(25, QLatin1Char('_')) + CrLf + CrLf;
+}
 
-QString groupRule() { return QLatin1Char(' ') + QString(25, QLatin1Char('-')) + CrLf; }
-
+QString groupRule() {
+    return QLatin1Char(' ') + QString(25, QLatin1Char('-')) + CrLf;
+}
 
 } // namespace TapeLine
 

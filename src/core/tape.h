@@ -8,26 +8,28 @@
 #include <QString>
 
 namespace TapeLine {
-inline constexpr int Width = 26;                 // visible characters of a calculator line
-inline constexpr int NumberField = 24;           // the right-aligned number of a number line
+inline constexpr int Width = 26;       // visible characters of a calculator line
+inline constexpr int NumberField = 24; // the right-aligned number of a number line
 inline const QString CrLf = QStringLiteral("\r\n");
 inline const QChar Times = QChar(0x00D7);
 inline const QChar Divide = QChar(0x00F7);
 
-QString number(const QString& text, QChar symbol);        // "      12,50 +" (+ CR LF)
-QString counter(const QString& counter);                  // " 003" + 22 blanks
-QString total(const QString& total);                      // right-aligned, " T" or " E"
-QString separator();                                      // " " + 25 "="
-QString insertTextRule();                                 // " " + 25 "_", then an empty line
-QString groupRule();                                      // " " + 25 "-"
+QString number(const QString& text, QChar symbol); // "      12,50 +" (+ CR LF)
+QString counter(const QString& counter);           // " 003" + 22 blanks
+QString total(const QString& total);               // right-aligned, " T" or " E"
+QString separator();                               // " " + 25 "="
+QString insertTextRule();                          // " " + 25 "_", then an empty line
+QString groupRule();                               // " " + 25 "-"
 // The marker of a line that is part of a calculation in progress. A "=" marker belongs to a
 // separator (or to a closing line, which is never the last line), so it does not count.
-inline bool isNumberMarker(QChar m) { return m == QLatin1Char('+') || m == QLatin1Char('-') || m == Times || m == Divide; }
+inline bool isNumberMarker(QChar m) {
+    return m == QLatin1Char('+') || m == QLatin1Char('-') || m == Times || m == Divide;
+}
 } // namespace TapeLine
 
 class Tape : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
 
     const QString& text() const { return m_text; }
@@ -43,12 +45,12 @@ public:
     void edit(qsizetype removed, const QString& added);
     void setText(const QString& text);
 
-signals:
+  signals:
     // The tape lost `removed` (the text that was cut from its end) and gained `added`.
     void edited(const QString& removed, const QString& added);
     // The whole text was replaced.
     void reset(const QString& text);
 
-private:
+  private:
     QString m_text;
 };

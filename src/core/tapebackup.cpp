@@ -6,7 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-TapeBackup::TapeBackup(const QString& dataDir) : m_path(QDir(dataDir).filePath(QStringLiteral("calcula.txt"))) {}
+TapeBackup::TapeBackup(const QString& dataDir)
+    : m_path(QDir(dataDir).filePath(QStringLiteral("calcula.txt"))) {}
 
 QString TapeBackup::record(const QString& tape, const QTime& time) {
     return tape + TapeLine::separator() + QString(8, QLatin1Char(' ')) + QStringLiteral("BKP = ") +
@@ -26,4 +27,6 @@ FileWriteResult TapeBackup::append(const QString& tape, const QTime& time) const
     return result;
 }
 
-bool TapeBackup::tooLarge() const { return QFileInfo(m_path).size() > WarningSize; }
+bool TapeBackup::tooLarge() const {
+    return QFileInfo(m_path).size() > WarningSize;
+}

@@ -38,7 +38,8 @@ bool Engine::collectInsertedText(QChar c) {
 
 void Engine::rewriteLabel() {
     const QString line = m_tape.tail(28).left(26);
-    const QString relabelled = line.left(1) + m_insertBuffer.leftJustified(12, QLatin1Char(' ')) + line.mid(13);
+    const QString relabelled =
+        line.left(1) + m_insertBuffer.leftJustified(12, QLatin1Char(' ')) + line.mid(13);
     // The label is not a number: the tape changes without applying anything.
     m_tape.edit(28, relabelled + TapeLine::CrLf);
     emit tapeSelection(m_tape.size(), 0);
@@ -111,7 +112,10 @@ void Engine::redo() {
         m_redoOps.removeLast();
         emit undoRedoChanged();
     }
-    keyPress(op == Operator::Subtract ? '-' : op == Operator::Divide ? '/' : op == Operator::Multiply ? '*' : '+');
+    keyPress(op == Operator::Subtract   ? '-'
+             : op == Operator::Divide   ? '/'
+             : op == Operator::Multiply ? '*'
+                                        : '+');
     if (m_insertText && !label.trimmed().isEmpty() && m_tape.size() >= 28) {
         const QString line = m_tape.tail(28).left(26);
         m_tape.edit(28, line.left(1) + label.mid(1) + QLatin1Char(' ') + line.mid(13) + TapeLine::CrLf);
@@ -157,4 +161,3 @@ void Engine::leaveEditMode(const QString& editedText) {
     emit editModeChanged(false);
     emit stateChanged();
 }
-

@@ -137,8 +137,9 @@ LoadAction loadAction(const Reading& reading, const QString& today) {
 }
 
 TapeState capture(const Engine& engine, const QString& today) {
-    return TapeState{today,          engine.tape().text(), engine.total(),  operatorText(engine.pendingOperator()),
-                     engine.entry(), engine.display(),     engine.counter()};
+    return TapeState{
+        today,          engine.tape().text(), engine.total(),  operatorText(engine.pendingOperator()),
+        engine.entry(), engine.display(),     engine.counter()};
 }
 
 void apply(Engine& engine, const TapeState& state, LoadAction action) {

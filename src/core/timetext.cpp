@@ -38,15 +38,18 @@ QString fromSeconds(std::int64_t seconds) {
 
 QString convert(const QString& text, QChar decimalSep) {
     if (text.contains(QLatin1Char(':'))) return QString::number(toSeconds(text));
-    const auto value = Decimal::parse(text, decimalSep, decimalSep == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(','));
+    const auto value = Decimal::parse(text, decimalSep,
+                                      decimalSep == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(','));
     if (!value) return fromSeconds(0);
     return fromSeconds(value->truncated().toInt64().value_or(0));
 }
 
 QString fromTypedDigits(const QString& digits) {
     QString d = digits;
-    while (d.startsWith(QLatin1Char('0'))) d.remove(0, 1);
-    while (d.size() < 6) d.prepend(QLatin1Char('0'));
+    while (d.startsWith(QLatin1Char('0')))
+        d.remove(0, 1);
+    while (d.size() < 6)
+        d.prepend(QLatin1Char('0'));
     return d.left(d.size() - 4) + QLatin1Char(':') + d.mid(d.size() - 4, 2) + QLatin1Char(':') + d.right(2);
 }
 

@@ -7,9 +7,9 @@
 #include <QString>
 
 struct LocaleFacts {
-    QString datePattern; // "dd/mm/yyyy" or "mm/dd/yyyy"
-    QChar decimalSeparator;    // after the clash rule below
-    QChar groupSeparator;     // the locale's own; a null QChar when it has none
+    QString datePattern;    // "dd/mm/yyyy" or "mm/dd/yyyy"
+    QChar decimalSeparator; // after the clash rule below
+    QChar groupSeparator;   // the locale's own; a null QChar when it has none
     bool separatorsClashed = false;
 };
 

@@ -87,7 +87,9 @@ QList<int> MessageCatalog::numbers() {
     return catalog().numbers;
 }
 
-Messages::Messages(int language) { setLanguage(language); }
+Messages::Messages(int language) {
+    setLanguage(language);
+}
 
 void Messages::setLanguage(int language) {
     if (language >= Language::Portuguese && language <= Language::French) m_language = language;

@@ -4,7 +4,7 @@
 #include <QString>
 
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     virtual QString text() const = 0;
     virtual void setText(const QString& text) = 0;

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
     // Opens a document with the program the desktop associates with it; false when that fails.
     virtual bool openDocument(const QString& path) = 0;

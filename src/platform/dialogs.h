@@ -6,7 +6,7 @@
 #include <optional>
 
 class Dialogs {
-public:
+  public:
     enum class Icon { None, Information, Question, Exclamation, Critical };
     enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
     enum class Answer { Ok, Yes, No, Cancel };

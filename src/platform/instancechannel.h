@@ -6,7 +6,7 @@
 
 class InstanceChannel : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
 
     // Whether a primary is running and answering.
@@ -19,7 +19,7 @@ public:
     // Asks the running primary to close and waits (a few seconds at most) until it is gone.
     virtual bool closePrimary() = 0;
 
-signals:
+  signals:
     // In the primary: a later start handed over this text.
     void received(const QString& text);
     // In the primary: a later start asked it to close.

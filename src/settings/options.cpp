@@ -45,14 +45,18 @@ const Row kRows[] = {
 };
 // clang-format on
 
-const Row& rowOf(Option option) { return kRows[int(option)]; }
+const Row& rowOf(Option option) {
+    return kRows[int(option)];
+}
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
 } // namespace
 
-QString optionKey(Option option) { return QLatin1String(rowOf(option).key); }
+QString optionKey(Option option) {
+    return QLatin1String(rowOf(option).key);
+}
 
 Options readOptions(const SettingsStore& store) {
     Options options;
@@ -67,11 +71,15 @@ Options readOptions(const SettingsStore& store) {
                        },
                        [&](IntRange range) {
                            bool isNumber = false;
-                           const int value =
-                               store.read(section, key, QString::number(options.*range.member)).trimmed().toInt(&isNumber);
-                           if (isNumber && value >= range.min && value <= range.max) options.*range.member = value;
+                           const int value = store.read(section, key, QString::number(options.*range.member))
+                                                 .trimmed()
+                                                 .toInt(&isNumber);
+                           if (isNumber && value >= range.min && value <= range.max)
+                               options.*range.member = value;
                        },
-                       [&](QString Options::*member) { options.*member = store.read(section, key, options.*member); },
+                       [&](QString Options::*member) {
+                           options.*member = store.read(section, key, options.*member);
+                       },
                    },
                    row.member);
     }

@@ -89,8 +89,6 @@ void SettingsStore::write(const QString& section, const QString& key, const QStr
     m_settings->sync();
 }
 
-
-
 std::optional<double> SettingsStore::readMeasure(const QString& section, const QString& key,
                                                  double defaultTwips, const QLocale& locale) const {
     const std::optional<QString> text = lookup(section, key);
@@ -102,4 +100,3 @@ void SettingsStore::writeMeasure(const QString& section, const QString& key, dou
                                  const QLocale& locale) {
     write(section, key, fromMeasure(twips, locale));
 }
-

@@ -49,7 +49,8 @@ QList<QPair<QString, QString>> closeSaveEntries(WindowMode mode, bool minimized,
         }
         return entries;
     }
-    for (Option option : {Option::EnterAdds, Option::KeypadHidden, Option::Backup, Option::Language, Option::Hotkeys})
+    for (Option option :
+         {Option::EnterAdds, Option::KeypadHidden, Option::Backup, Option::Language, Option::Hotkeys})
         entries.append({optionKey(option), optionText(options, option)});
     if (!minimized) {
         entries.append({QLatin1String(conf::CalcHeight), fromMeasure(measures.height, locale)});

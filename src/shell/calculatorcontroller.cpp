@@ -28,7 +28,8 @@ constexpr int SelectionPollMs = 20;
 
 } // namespace
 
-CalculatorController::CalculatorController(Context& context, SettingsStore* store, WindowMode mode, QObject* parent)
+CalculatorController::CalculatorController(Context& context, SettingsStore* store, WindowMode mode,
+                                           QObject* parent)
     : QObject(parent), m_context(context), m_store(store), m_mode(mode), m_engine(context, this) {
     connect(&m_engine, &Engine::closeRequested, this, &CalculatorController::closeRequested);
     connect(&m_engine, &Engine::stateChanged, this, [this] {
@@ -52,7 +53,8 @@ CalculatorController::CalculatorController(Context& context, SettingsStore* stor
     // After every total and every clear the tape is kept, so that a crash or a power cut loses at
     // most the calculation in progress.
     connect(&m_engine, &Engine::tapeSettled, this, &CalculatorController::saveState);
-    if (m_context.hotkeys) connect(m_context.hotkeys, &GlobalHotkeys::activated, this, &CalculatorController::onHotkey);
+    if (m_context.hotkeys)
+        connect(m_context.hotkeys, &GlobalHotkeys::activated, this, &CalculatorController::onHotkey);
 }
 
 CalculatorController::~CalculatorController() = default;
@@ -84,7 +86,8 @@ void CalculatorController::load() {
     if (m_store) m_options = readOptions(*m_store);
     const bool compact = m_mode == WindowMode::Compact;
 
-    m_engine.chooseFormat(DisplayFormat::isValidIndex(m_options.format) ? m_options.format : DisplayFormat::Traditional);
+    m_engine.chooseFormat(DisplayFormat::isValidIndex(m_options.format) ? m_options.format
+                                                                        : DisplayFormat::Traditional);
     m_engine.setEnterAdds(m_options.enterAdds);
     // The compact and second calculators have the small display font.
     if (m_mode != WindowMode::Full) m_options.largeFont = false;
@@ -109,8 +112,9 @@ void CalculatorController::load() {
         m_engine, TapeStateFile::path(m_context.facts.dataDir, m_context.facts.instanceTag), m_context.now(),
         m_context.facts.datePattern);
     if (kept.damaged && m_context.messages) {
-        const QString path =
-            kept.keptAs.isEmpty() ? TapeStateFile::path(m_context.facts.dataDir, m_context.facts.instanceTag) : kept.keptAs;
+        const QString path = kept.keptAs.isEmpty()
+                                 ? TapeStateFile::path(m_context.facts.dataDir, m_context.facts.instanceTag)
+                                 : kept.keptAs;
         m_engine.fileNotices().tell(m_context.messages->text(242, QDir::toNativeSeparators(path)),
                                     Dialogs::Icon::Exclamation);
     }
@@ -129,8 +133,8 @@ WindowMeasures CalculatorController::placement(const QSize& screen, int width) c
     m.height = compact ? 1365 : 7350;
     m.left = defaultLeft(screen.width(), width);
     if (!m_store) return m;
-    if (const auto h = m_store->readMeasure(section, QLatin1String(compact ? conf::MiniHeight : conf::CalcHeight),
-                                            m.height, locale);
+    if (const auto h = m_store->readMeasure(
+            section, QLatin1String(compact ? conf::MiniHeight : conf::CalcHeight), m.height, locale);
         h && *h > 0)
         m.height = *h;
     // A stored measure may be any single-precision number: bring it into int range first.
@@ -138,8 +142,8 @@ WindowMeasures CalculatorController::placement(const QSize& screen, int width) c
     const int height = int(qBound(0.0, m.height, 1e9));
     m.top = clampTop(whole(m_store->readMeasure(section, QLatin1String(conf::CalcTop), 0, locale)), height,
                      screen.height(), compact);
-    m.left = clampLeft(whole(m_store->readMeasure(section, QLatin1String(conf::CalcLeft), m.left, locale)), width,
-                       screen.width());
+    m.left = clampLeft(whole(m_store->readMeasure(section, QLatin1String(conf::CalcLeft), m.left, locale)),
+                       width, screen.width());
     return m;
 }
 
@@ -165,7 +169,8 @@ void CalculatorController::windowShown() {
     m_visible = true;
     if (!m_closedOn.isValid()) return;
     if (m_closedOn != m_context.now().date())
-        TapeStateFile::load(m_engine, TapeStateFile::path(m_context.facts.dataDir, m_context.facts.instanceTag),
+        TapeStateFile::load(m_engine,
+                            TapeStateFile::path(m_context.facts.dataDir, m_context.facts.instanceTag),
                             m_context.now(), m_context.facts.datePattern);
     m_closedOn = QDate();
     if (m_options.hotkeys) registerHotkeys();
@@ -198,7 +203,8 @@ void CalculatorController::setMinimized(bool minimized) {
 QString CalculatorController::windowTitle() const {
     // Minimized with the hotkeys on, the caption shows what is being typed.
     if (m_minimized && m_options.hotkeys) return QLatin1Char(' ') + m_engine.shownDisplay();
-    return m_mode == WindowMode::Auxiliary ? QStringLiteral("Calculadora [Aux]") : QStringLiteral(" Tabulora");
+    return m_mode == WindowMode::Auxiliary ? QStringLiteral("Calculadora [Aux]")
+                                           : QStringLiteral(" Tabulora");
 }
 
 void CalculatorController::setShuttingDown(bool on) {
@@ -258,18 +264,22 @@ void CalculatorController::keyReleased() {
         keyboard->setNumLock(true);
 }
 
-void CalculatorController::press(Button button) { m_engine.press(button); }
+void CalculatorController::press(Button button) {
+    m_engine.press(button);
+}
 
 void CalculatorController::openAnotherCalculator() {
     if (m_mode == WindowMode::Auxiliary || !m_context.desktop) return;
-    m_context.desktop->startProgram(m_context.facts.executablePath,
-                                    {m_engine.timeMode() ? QStringLiteral("outratempo") : QStringLiteral("outra")},
-                                    {QStringLiteral("TABULORA_BESIDE=") + frameToText(m_frame)});
+    m_context.desktop->startProgram(
+        m_context.facts.executablePath,
+        {m_engine.timeMode() ? QStringLiteral("outratempo") : QStringLiteral("outra")},
+        {QStringLiteral("TABULORA_BESIDE=") + frameToText(m_frame)});
     if (m_context.clipboard) m_context.clipboard->clear();
 }
 
 void CalculatorController::openDesktopCalculator() {
-    for (const char* name : {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "speedcrunch", "xcalc"}) {
+    for (const char* name :
+         {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "speedcrunch", "xcalc"}) {
         const QString path = QStandardPaths::findExecutable(QLatin1String(name));
         if (!path.isEmpty() && m_context.desktop && m_context.desktop->startProgram(path, {})) return;
     }
@@ -375,7 +385,9 @@ void CalculatorController::toggleStartWithSession() {
         autostart::enable(m_context.facts.executablePath);
 }
 
-bool CalculatorController::startsWithSession() const { return autostart::isEnabled(); }
+bool CalculatorController::startsWithSession() const {
+    return autostart::isEnabled();
+}
 
 void CalculatorController::setStayInTray(bool on) {
     m_options.stayInTray = on;
@@ -400,9 +412,13 @@ void CalculatorController::setInsertText(bool on) {
     writeOption(Option::InsertText);
 }
 
-void CalculatorController::chooseFormat(int index) { m_engine.chooseFormat(index); }
+void CalculatorController::chooseFormat(int index) {
+    m_engine.chooseFormat(index);
+}
 
-void CalculatorController::setEnterAdds(bool on) { m_engine.setEnterAdds(on); }
+void CalculatorController::setEnterAdds(bool on) {
+    m_engine.setEnterAdds(on);
+}
 
 void CalculatorController::chooseLanguage(int language) {
     if (language < Language::Portuguese || language > Language::French || !m_context.messages) return;
@@ -417,7 +433,8 @@ void CalculatorController::showHelp() {
 }
 
 void CalculatorController::showAbout() {
-    if (m_context.dialogs) m_context.dialogs->message(aboutText(language()), aboutTitle(), Dialogs::Icon::Information);
+    if (m_context.dialogs)
+        m_context.dialogs->message(aboutText(language()), aboutTitle(), Dialogs::Icon::Information);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -441,12 +458,14 @@ void CalculatorController::setHotkeys(bool on) {
         return;
     }
     registerHotkeys();
-    if (announce) m_context.dialogs->message(m_context.messages->text(229), QString(), Dialogs::Icon::Information);
+    if (announce)
+        m_context.dialogs->message(m_context.messages->text(229), QString(), Dialogs::Icon::Information);
 }
 
 void CalculatorController::registerHotkeys() {
     // A key another program holds is simply not available.
-    if (m_context.hotkeys && m_context.hotkeys->isAvailable()) m_context.hotkeys->registerAll(CommandTable::hotkeys());
+    if (m_context.hotkeys && m_context.hotkeys->isAvailable())
+        m_context.hotkeys->registerAll(CommandTable::hotkeys());
 }
 
 void CalculatorController::onHotkey(int id) {
@@ -459,9 +478,13 @@ void CalculatorController::onHotkey(int id) {
 }
 
 // Ctrl+Enter totals, or adds in Enter-adds mode; Ctrl+Alt+Enter changes the sign, or totals there.
-void CalculatorController::hotkeyEnter() { m_engine.press(m_engine.enterAdds() ? Button::Add : Button::Equals); }
+void CalculatorController::hotkeyEnter() {
+    m_engine.press(m_engine.enterAdds() ? Button::Add : Button::Equals);
+}
 
-void CalculatorController::hotkeyAltEnter() { m_engine.press(m_engine.enterAdds() ? Button::Equals : Button::Sign); }
+void CalculatorController::hotkeyAltEnter() {
+    m_engine.press(m_engine.enterAdds() ? Button::Equals : Button::Sign);
+}
 
 // Ctrl+Insert: the program in front copies its selection, and a number found there is added. The
 // copy happens in that program, later: the clipboard is looked at until it changes or a while has
@@ -472,7 +495,8 @@ void CalculatorController::takeSelection() {
     if (m_context.keyboard && m_context.keyboard->isAvailable()) {
         m_takingSelection = true;
         m_context.keyboard->sendCopyToFocusedWindow();
-        QTimer::singleShot(SelectionPollMs, this, [this, before] { finishTakingSelection(before, SelectionPollMs); });
+        QTimer::singleShot(SelectionPollMs, this,
+                           [this, before] { finishTakingSelection(before, SelectionPollMs); });
         return;
     }
     finishTakingSelection(before, SelectionWaitMs);
@@ -481,8 +505,9 @@ void CalculatorController::takeSelection() {
 void CalculatorController::finishTakingSelection(const QString& before, int waitedMs) {
     const QString now = m_context.clipboard->text();
     if (now == before && waitedMs < SelectionWaitMs) {
-        QTimer::singleShot(SelectionPollMs, this,
-                           [this, before, waitedMs] { finishTakingSelection(before, waitedMs + SelectionPollMs); });
+        QTimer::singleShot(SelectionPollMs, this, [this, before, waitedMs] {
+            finishTakingSelection(before, waitedMs + SelectionPollMs);
+        });
         return;
     }
     if (const auto entry = TapeOutput::pastedEntry(now, m_engine.separators())) {
@@ -493,5 +518,6 @@ void CalculatorController::finishTakingSelection(const QString& before, int wait
         m_context.dialogs->message(m_context.messages->text(224), QString(), Dialogs::Icon::Exclamation);
     }
     m_takingSelection = false;
-    for (const QList<int> waiting = std::exchange(m_waitingHotkeys, {}); int id : waiting) onHotkey(id);
+    for (const QList<int> waiting = std::exchange(m_waitingHotkeys, {}); int id : waiting)
+        onHotkey(id);
 }

@@ -22,7 +22,7 @@ class QTimer;
 
 class CalculatorController : public QObject {
     Q_OBJECT
-public:
+  public:
     // `store` may be null: the designed state, nothing read or written.
     CalculatorController(Context& context, SettingsStore* store, WindowMode mode, QObject* parent = nullptr);
     ~CalculatorController() override;
@@ -104,7 +104,7 @@ public:
     void takeSelection();
     void toggleMinimized() { emit minimizeToggleRequested(); }
 
-signals:
+  signals:
     // Checked and enabled states of the commands may have changed.
     void commandsChanged();
     // The language changed: captions, the title and Qt's own texts follow.
@@ -119,7 +119,7 @@ signals:
     void tapeSelection(qsizetype start, qsizetype length);
     void tapeFocusRequested();
 
-private:
+  private:
     void writeOption(Option option);
     void registerHotkeys();
     void saveState();

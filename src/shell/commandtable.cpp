@@ -15,7 +15,9 @@ using M = GlobalHotkeys::Modifier;
 const GlobalHotkeys::Modifiers Ctrl = M::Control;
 const GlobalHotkeys::Modifiers CtrlAlt = GlobalHotkeys::Modifiers(M::Control) | M::Alt;
 
-QKeyCombination ctrl(Qt::Key key) { return QKeyCombination(Qt::ControlModifier, key); }
+QKeyCombination ctrl(Qt::Key key) {
+    return QKeyCombination(Qt::ControlModifier, key);
+}
 
 // Builds the rows in order; each helper appends one row and returns it for finishing touches.
 class Rows {
@@ -234,7 +236,8 @@ QList<Command> build() {
     // clang-format on
 
     for (Command& c : r.list)
-        for (GlobalHotkeys::Hotkey& h : c.hotkeys) h.id = int(c.id);
+        for (GlobalHotkeys::Hotkey& h : c.hotkeys)
+            h.id = int(c.id);
     return r.list;
 }
 
@@ -277,11 +280,14 @@ QString caption(const Command& command, int language, QChar decimal) {
     return command.fixedCaption;
 }
 
-const Command& forButton(Button button) { return find(CommandId(int(CommandId::Digit0) + int(button))); }
+const Command& forButton(Button button) {
+    return find(CommandId(int(CommandId::Digit0) + int(button)));
+}
 
 QList<GlobalHotkeys::Hotkey> hotkeys() {
     QList<GlobalHotkeys::Hotkey> keys;
-    for (const Command& c : all()) keys += c.hotkeys;
+    for (const Command& c : all())
+        keys += c.hotkeys;
     return keys;
 }
 

@@ -20,26 +20,108 @@ class CalculatorController;
 enum class CommandId {
     None,
     // The menus themselves.
-    MenuOptions, MenuTape, MenuSettings, MenuHelp, MenuUtilities, MenuFormat, MenuColours, MenuSounds,
-    MenuLanguage, MenuEnterKey,
+    MenuOptions,
+    MenuTape,
+    MenuSettings,
+    MenuHelp,
+    MenuUtilities,
+    MenuFormat,
+    MenuColours,
+    MenuSounds,
+    MenuLanguage,
+    MenuEnterKey,
     // Opções
-    AnotherCalculator, DesktopCalculator, DateCalculator, IdealWeight, TimeMode, Installments, RuleOfThree,
-    CopyDisplay, PasteDisplay, AmountInWords, Cheque, PromissoryNote, UnitConverter, Undo, Redo,
+    AnotherCalculator,
+    DesktopCalculator,
+    DateCalculator,
+    IdealWeight,
+    TimeMode,
+    Installments,
+    RuleOfThree,
+    CopyDisplay,
+    PasteDisplay,
+    AmountInWords,
+    Cheque,
+    PromissoryNote,
+    UnitConverter,
+    Undo,
+    Redo,
     // Lista dos Cálculos (Fita)
-    EditTape, Find, ClearTape, GroupReports, SaveTape, BackupOnClear, ShowBackup, PrintSmall, PrintMedium,
-    PrintLarge, RollPrinter,
+    EditTape,
+    Find,
+    ClearTape,
+    GroupReports,
+    SaveTape,
+    BackupOnClear,
+    ShowBackup,
+    PrintSmall,
+    PrintMedium,
+    PrintLarge,
+    RollPrinter,
     // Configurações
-    HideKeypad, LargeFont, StartWithSession, StayInTray, NumLockAlways, ClipboardMonitor, AlwaysOnTop,
-    Hotkeys, InsertText,
-    Format0, Format1, Format2, Format3, Format4, Format5, Format6, Format7, Format8, Format9, Format10,
-    Colour1, Colour2, Colour3, Colour4, SoundNone, SoundBeep, SoundMusical,
-    Portuguese, English, Spanish, French, EnterAdds, EnterEquals, OfficeMenus,
+    HideKeypad,
+    LargeFont,
+    StartWithSession,
+    StayInTray,
+    NumLockAlways,
+    ClipboardMonitor,
+    AlwaysOnTop,
+    Hotkeys,
+    InsertText,
+    Format0,
+    Format1,
+    Format2,
+    Format3,
+    Format4,
+    Format5,
+    Format6,
+    Format7,
+    Format8,
+    Format9,
+    Format10,
+    Colour1,
+    Colour2,
+    Colour3,
+    Colour4,
+    SoundNone,
+    SoundBeep,
+    SoundMusical,
+    Portuguese,
+    English,
+    Spanish,
+    French,
+    EnterAdds,
+    EnterEquals,
+    OfficeMenus,
     // ?
-    Help, About, Email,
+    Help,
+    About,
+    Email,
     // The keypad, in the order of Button.
-    Digit0, Digit1, Digit2, Digit3, Digit4, Digit5, Digit6, Digit7, Digit8, Digit9, Separator, Back,
-    ClearEntry, Sign, Add, Subtract, Multiply, Divide, Percent, Equals, MemoryClear, MemoryRecall,
-    MemorySubtract, MemoryAdd,
+    Digit0,
+    Digit1,
+    Digit2,
+    Digit3,
+    Digit4,
+    Digit5,
+    Digit6,
+    Digit7,
+    Digit8,
+    Digit9,
+    Separator,
+    Back,
+    ClearEntry,
+    Sign,
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    Percent,
+    Equals,
+    MemoryClear,
+    MemoryRecall,
+    MemorySubtract,
+    MemoryAdd,
     // Reached through a hotkey only.
     HotkeyEnter,    // Ctrl+Enter: the result, or adds in Enter-adds mode
     HotkeyAltEnter, // Ctrl+Alt+Enter: the sign, or the result in Enter-adds mode
@@ -60,19 +142,19 @@ enum class CommandKind {
 struct Command {
     CommandId id = CommandId::None;
     CommandKind kind = CommandKind::Entry;
-    QString objectName;               // the control's name ("mnuSalvar", "chkMais"); "" for a rule
-    CommandId parent = CommandId::None; // the menu it stands in
-    int caption = 0;                  // message number of its caption in every language
-    QString fixedCaption;             // the caption when it has no message (Portuguese, when `english`)
-    QString englishCaption;           // the caption of every language but Portuguese, if only two exist
-    bool portugueseOnly = false;      // shown in the Portuguese menus only
-    QKeyCombination shortcut;         // none: no shortcut
+    QString objectName;                   // the control's name ("mnuSalvar", "chkMais"); "" for a rule
+    CommandId parent = CommandId::None;   // the menu it stands in
+    int caption = 0;                      // message number of its caption in every language
+    QString fixedCaption;                 // the caption when it has no message (Portuguese, when `english`)
+    QString englishCaption;               // the caption of every language but Portuguese, if only two exist
+    bool portugueseOnly = false;          // shown in the Portuguese menus only
+    QKeyCombination shortcut;             // none: no shortcut
     QList<GlobalHotkeys::Hotkey> hotkeys; // their ids are set to int(id)
-    QString word;                     // the command word ("tempo") that runs it at start
-    std::optional<Button> button;     // the keypad button it is, or that a hotkey acts as
-    std::function<void(CalculatorController&)> run;                  // none: not in this program yet
-    std::function<bool(const CalculatorController&)> checked;        // Check and Radio entries
-    std::function<bool(const CalculatorController&)> enabled;        // none: enabled when it runs
+    QString word;                         // the command word ("tempo") that runs it at start
+    std::optional<Button> button;         // the keypad button it is, or that a hotkey acts as
+    std::function<void(CalculatorController&)> run;           // none: not in this program yet
+    std::function<bool(const CalculatorController&)> checked; // Check and Radio entries
+    std::function<bool(const CalculatorController&)> enabled; // none: enabled when it runs
 };
 
 namespace CommandTable {

@@ -1,9 +1,9 @@
 #include "shell/helptips.h"
 
+#include "i18n/messagecatalog.h"
 #include "platform/atomicfile.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
-#include "i18n/messagecatalog.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,10 +4,10 @@
 #include "core/engine.h"
 #include "core/filenotices.h"
 #include "core/tape.h"
+#include "i18n/messagecatalog.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
-#include "i18n/messagecatalog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,7 +20,8 @@ namespace TapeOutput {
 namespace {
 
 void show(const Context& context, int number, Dialogs::Icon icon) {
-    if (context.dialogs && context.messages) context.dialogs->message(context.messages->text(number), QString(), icon);
+    if (context.dialogs && context.messages)
+        context.dialogs->message(context.messages->text(number), QString(), icon);
 }
 
 } // namespace
@@ -133,7 +134,8 @@ RollPrinter::Result RollPrinter::print(const QString& port, const QString& devic
 Outcome saveTape(const Context& context, FileNotices& notices, Options& options, const QString& tape) {
     if (!context.dialogs) return Outcome::Cancelled;
     const int language = context.messages ? context.messages->language() : Language::Portuguese;
-    const SaveDialogRequest request = saveDialogRequest(options.lastSavedFile, options.lastSavedFolder, language);
+    const SaveDialogRequest request =
+        saveDialogRequest(options.lastSavedFile, options.lastSavedFolder, language);
     const QString path = context.dialogs->saveFileName(request.title, request.directory, request.fileName,
                                                        request.filter, request.defaultSuffix);
     if (path.isEmpty()) return Outcome::Cancelled;
@@ -146,8 +148,9 @@ Outcome saveTape(const Context& context, FileNotices& notices, Options& options,
 Outcome printTape(const Context& context, const QString& tape, int sizeIndex) {
     static constexpr int Sizes[] = {8, 10, 12};
     const int size = Sizes[qBound(0, sizeIndex, 2)];
-    const bool sent = context.printer && context.printer->printText(tape + TapeLine::CrLf, QStringLiteral("Courier New"),
-                                                                    size, QStringLiteral("Tabulora"));
+    const bool sent =
+        context.printer && context.printer->printText(tape + TapeLine::CrLf, QStringLiteral("Courier New"),
+                                                      size, QStringLiteral("Tabulora"));
     if (!sent) {
         show(context, 17, Dialogs::Icon::Critical);
         return Outcome::Failed;
@@ -160,8 +163,8 @@ Outcome printOnRoll(const Context& context, Options& options, const QString& tap
                     const std::function<QString(const QString&)>& deviceOf, RollPrinter::OpenPort open) {
     if (!context.dialogs || !context.messages) return Outcome::Cancelled;
     // An input box cancelled answers "" as well, which is no port either: the command ends the same way.
-    const std::optional<QString> port =
-        normalizePort(context.dialogs->input(context.messages->text(176), QString(), options.rollPrinterPort));
+    const std::optional<QString> port = normalizePort(
+        context.dialogs->input(context.messages->text(176), QString(), options.rollPrinterPort));
     if (!port) {
         show(context, 30, Dialogs::Icon::Critical);
         return Outcome::Refused;

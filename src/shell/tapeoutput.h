@@ -5,9 +5,9 @@
 // clipboard. Each menu command is one function; the window only hands over its dialogs, printer and
 // settings, so every path can be run by a test without a person.
 
-#include "platform/atomicfile.h"
 #include "core/filenotices.h"
 #include "core/numberpattern.h"
+#include "platform/atomicfile.h"
 #include "platform/context.h"
 #include "settings/options.h"
 
@@ -116,7 +116,8 @@ Outcome printTape(const Context& context, const QString& tape, int sizeIndex);
 // 17 when the port cannot be opened or written. A cancelled pause ends without a message.
 // `deviceOf` may name the device of a port; `open` opens it (the device file itself when empty).
 Outcome printOnRoll(const Context& context, Options& options, const QString& tape,
-                    const std::function<QString(const QString&)>& deviceOf = {}, RollPrinter::OpenPort open = {});
+                    const std::function<QString(const QString&)>& deviceOf = {},
+                    RollPrinter::OpenPort open = {});
 
 // mnuCopiar: the display as shown (the time display in time mode) goes to the clipboard.
 void copyDisplay(const Engine& engine, Clipboard& clipboard);

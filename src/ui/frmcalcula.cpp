@@ -95,7 +95,8 @@ frmCalcula::frmCalcula(CalculatorController& controller, QWidget* parent)
     connect(&c, &CalculatorController::commandsChanged, this, &frmCalcula::refreshCommands);
     connect(&c, &CalculatorController::languageChanged, this, &frmCalcula::translate);
     connect(&c, &CalculatorController::appearanceChanged, this, &frmCalcula::applyAppearance);
-    connect(&c, &CalculatorController::titleChanged, this, [this] { setWindowTitle(m_controller.windowTitle()); });
+    connect(&c, &CalculatorController::titleChanged, this,
+            [this] { setWindowTitle(m_controller.windowTitle()); });
     connect(&c, &CalculatorController::closeRequested, this, &QWidget::close);
     connect(&c, &CalculatorController::minimizeToggleRequested, this, &frmCalcula::toggleMinimized);
     connect(&c, &CalculatorController::manualRequested, this, &frmCalcula::showManual);
@@ -106,7 +107,8 @@ frmCalcula::frmCalcula(CalculatorController& controller, QWidget* parent)
     // Editing ends when another control of the calculator takes the focus; a menu, a pop-up or
     // another window taking it for a while does not end it.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        if (old == m_tape && now && now->window() == this && engine().editMode()) m_controller.toggleEditMode();
+        if (old == m_tape && now && now->window() == this && engine().editMode())
+            m_controller.toggleEditMode();
     });
     // Find goes on from wherever the user put the caret in the tape.
     connect(m_tape, &QPlainTextEdit::cursorPositionChanged, this,
@@ -214,8 +216,8 @@ void frmCalcula::load() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
     const WindowMode mode = m_controller.mode();
-    const WindowMeasures placed =
-        m_controller.placement(QSize(pixelsToTwips(area.width()), pixelsToTwips(area.height())), pixelsToTwips(width()));
+    const WindowMeasures placed = m_controller.placement(
+        QSize(pixelsToTwips(area.width()), pixelsToTwips(area.height())), pixelsToTwips(width()));
     resize(width(), qMax(twipsToPixels(placed.height), mode == WindowMode::Compact ? 60 : 200));
     move(area.left() + twipsToPixels(placed.left), area.top() + twipsToPixels(placed.top));
     if (mode == WindowMode::Auxiliary) {
@@ -335,7 +337,8 @@ void frmCalcula::showManual() {
     const Context& context = m_controller.context();
     if (!context.dialogs || !context.desktop) return;
     if (!m_manual)
-        m_manual = new frmManual(*context.dialogs, *context.desktop, context.facts.dataDir, m_controller.language(), this);
+        m_manual = new frmManual(*context.dialogs, *context.desktop, context.facts.dataDir,
+                                 m_controller.language(), this);
     m_manual->show();
     m_manual->raise();
     m_manual->activateWindow();
@@ -349,16 +352,33 @@ bool frmCalcula::handleKeyDown(QKeyEvent* ev) {
     const KeyMap::Action a = KeyMap::keyDown(ev->key(), ev->modifiers(), ev->text(), e.enterAdds());
     if (a.button) m_keypad->showPressed(*a.button);
     switch (a.op) {
-    case KeyMap::Op::Pass: return false;
+    case KeyMap::Op::Pass:
+        return false;
     case KeyMap::Op::Character:
-    case KeyMap::Op::Total: e.keyPress(a.code); return true;
-    case KeyMap::Op::MemoryAdd: e.memoryAdd(); return true;
-    case KeyMap::Op::MemorySubtract: e.memorySubtract(); return true;
-    case KeyMap::Op::MemoryRecall: e.memoryRecall(); return true;
-    case KeyMap::Op::MemoryClear: e.memoryClear(); return true;
-    case KeyMap::Op::Sign: e.pressSign(); return true;
-    case KeyMap::Op::ClearEntry: e.pressClearEntry(); return true;
-    case KeyMap::Op::Scroll: m_tape->scroll(a.code); return true;
+    case KeyMap::Op::Total:
+        e.keyPress(a.code);
+        return true;
+    case KeyMap::Op::MemoryAdd:
+        e.memoryAdd();
+        return true;
+    case KeyMap::Op::MemorySubtract:
+        e.memorySubtract();
+        return true;
+    case KeyMap::Op::MemoryRecall:
+        e.memoryRecall();
+        return true;
+    case KeyMap::Op::MemoryClear:
+        e.memoryClear();
+        return true;
+    case KeyMap::Op::Sign:
+        e.pressSign();
+        return true;
+    case KeyMap::Op::ClearEntry:
+        e.pressClearEntry();
+        return true;
+    case KeyMap::Op::Scroll:
+        m_tape->scroll(a.code);
+        return true;
     }
     return false;
 }
@@ -449,7 +469,8 @@ void frmCalcula::changeEvent(QEvent* event) {
 
 void frmCalcula::keepTitleBarReachable() {
     QList<QRect> screens;
-    for (const QScreen* s : QGuiApplication::screens()) screens.append(s->availableGeometry());
+    for (const QScreen* s : QGuiApplication::screens())
+        screens.append(s->availableGeometry());
     const QRect frame = frameGeometry();
     const int titleHeight = qMax(8, geometry().top() - frame.top());
     const QPoint reachable = reachablePosition(frame, titleHeight, screens);

@@ -20,7 +20,7 @@ class TapeView;
 
 class frmCalcula : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit frmCalcula(CalculatorController& controller, QWidget* parent = nullptr);
     ~frmCalcula() override;
 
@@ -31,11 +31,11 @@ public:
     Engine& engine() { return m_controller.engine(); }
     QAction* action(const QString& objectName) const { return m_actions.value(objectName); }
 
-signals:
+  signals:
     // The window was closed and has saved what it keeps; the tray window decides what follows.
     void closed();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -43,7 +43,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void buildDisplay(QWidget* parent);
     void buildMenus();
     void refresh();

@@ -1,7 +1,7 @@
 #include "ui/frmmanual.h"
 
-#include "shell/helptips.h"
 #include "i18n/messagecatalog.h"
+#include "shell/helptips.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -20,7 +20,8 @@ frmManual::frmManual(Dialogs& dialogs, Desktop& desktop, QString dataDir, int la
     m_browser->setSource(QUrl(ManualPage));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* browserButton = buttons->addButton(MessageCatalog::message(251, language), QDialogButtonBox::ActionRole);
+    QPushButton* browserButton =
+        buttons->addButton(MessageCatalog::message(251, language), QDialogButtonBox::ActionRole);
     browserButton->setObjectName(QStringLiteral("cmdNavegador"));
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmdFechar"));
     connect(browserButton, &QPushButton::clicked, this,

@@ -10,12 +10,12 @@ class QTextBrowser;
 
 class frmManual : public QWidget {
     Q_OBJECT
-public:
+  public:
     frmManual(Dialogs& dialogs, Desktop& desktop, QString dataDir, int language, QWidget* parent = nullptr);
 
     QTextBrowser* browser() const { return m_browser; }
 
-private:
+  private:
     Dialogs& m_dialogs;
     Desktop& m_desktop;
     QString m_dataDir;

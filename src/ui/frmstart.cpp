@@ -8,8 +8,8 @@
 #include <QTimer>
 
 frmStart::frmStart(const Messages& messages, QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_messages(messages),
-      m_timer(new QTimer(this)) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_messages(messages), m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("frmStart"));
     setWindowTitle(QStringLiteral("Tabulora"));
     setFixedSize(320, 120);
@@ -42,6 +42,5 @@ void frmStart::paintEvent(QPaintEvent*) {
     f.setPointSize(9);
     f.setBold(false);
     p.setFont(f);
-    p.drawText(rect().adjusted(0, 0, 0, -12), Qt::AlignHCenter | Qt::AlignBottom,
-               m_messages.text(254));
+    p.drawText(rect().adjusted(0, 0, 0, -12), Qt::AlignHCenter | Qt::AlignBottom, m_messages.text(254));
 }

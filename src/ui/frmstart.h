@@ -9,19 +9,19 @@ class QTimer;
 
 class frmStart : public QWidget {
     Q_OBJECT
-public:
+  public:
     // The splash's line is in the language of `messages`.
     explicit frmStart(const Messages& messages, QWidget* parent = nullptr);
     // Starts the 100 ms timer; `visible` is false for the silent starts.
     void start(bool visible);
 
-signals:
+  signals:
     void elapsed();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const Messages& m_messages;
     QTimer* m_timer;
 };

@@ -136,9 +136,9 @@ void frmSysTray::showCalculator() {
 // Builds and loads the calculator window once; it is shown by showCalculator().
 void frmSysTray::openCalculator() {
     if (m_calculator) return;
-    const WindowMode mode = m_context.facts.instanceTag != QLatin1String("1")         ? WindowMode::Auxiliary
+    const WindowMode mode = m_context.facts.instanceTag != QLatin1String("1")   ? WindowMode::Auxiliary
                             : Startup::compactMode(m_context.facts.commandWord) ? WindowMode::Compact
-                                                                                      : WindowMode::Full;
+                                                                                : WindowMode::Full;
     m_controller = std::make_unique<CalculatorController>(m_context, m_settings, mode);
     m_calculator = std::make_unique<frmCalcula>(*m_controller);
     m_calculator->load();

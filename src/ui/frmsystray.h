@@ -14,7 +14,7 @@ class SettingsStore;
 
 class frmSysTray : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `settings` may be null: the calculator then opens as designed and writes nothing.
     frmSysTray(Context& context, SettingsStore* settings, QWidget* parent = nullptr);
     ~frmSysTray() override;
@@ -35,7 +35,7 @@ public:
     frmCalcula* calculator() const { return m_calculator.get(); }
     CalculatorController* controller() const { return m_controller.get(); }
 
-private:
+  private:
     void addTrayIcon();
     void translateMenu();
     void openCalculator();

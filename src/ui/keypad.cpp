@@ -95,7 +95,8 @@ void Keypad::showPressed(Button b) {
 }
 
 void Keypad::releaseAll() {
-    for (QAbstractButton* w : std::as_const(m_pressed)) w->setDown(false);
+    for (QAbstractButton* w : std::as_const(m_pressed))
+        w->setDown(false);
     m_pressed.clear();
 }
 

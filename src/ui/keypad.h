@@ -14,7 +14,7 @@ class QVBoxLayout;
 
 class Keypad : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     explicit Keypad(QWidget* parent = nullptr);
 
     QAbstractButton* button(Button b) const { return m_buttons.value(int(b)); }
@@ -24,12 +24,12 @@ public:
     void releaseAll();
     void setEnterAddsLook(bool on);
 
-signals:
+  signals:
     void clicked(Button button);
     // A right click on "+" or "=": the menu of the Enter key's function belongs there.
     void enterKeyMenuRequested(const QPoint& globalPos);
 
-private:
+  private:
     QHash<int, QAbstractButton*> m_buttons;
     QVBoxLayout* m_operatorColumn;
     QList<QAbstractButton*> m_pressed;

@@ -95,8 +95,10 @@ std::pair<QString, qsizetype> TapeView::wordAt(const QPoint& pos) const {
     if (!inWord(start)) --start;
     if (!inWord(start)) return {};
     int end = start;
-    while (inWord(start - 1)) --start;
-    while (inWord(end)) ++end;
+    while (inWord(start - 1))
+        --start;
+    while (inWord(end))
+        ++end;
     return {line.mid(start, end - start), toTapePosition(c.block().position())};
 }
 
@@ -104,13 +106,26 @@ void TapeView::scroll(int key) {
     QTextCursor c = textCursor();
     QTextCursor::MoveOperation move = QTextCursor::NoMove;
     switch (key) {
-    case Qt::Key_Up: move = QTextCursor::Up; break;
-    case Qt::Key_Down: move = QTextCursor::Down; break;
-    case Qt::Key_Left: move = QTextCursor::Left; break;
-    case Qt::Key_Right: move = QTextCursor::Right; break;
-    case Qt::Key_Home: move = QTextCursor::Start; break;
-    case Qt::Key_End: move = QTextCursor::End; break;
-    default: break;
+    case Qt::Key_Up:
+        move = QTextCursor::Up;
+        break;
+    case Qt::Key_Down:
+        move = QTextCursor::Down;
+        break;
+    case Qt::Key_Left:
+        move = QTextCursor::Left;
+        break;
+    case Qt::Key_Right:
+        move = QTextCursor::Right;
+        break;
+    case Qt::Key_Home:
+        move = QTextCursor::Start;
+        break;
+    case Qt::Key_End:
+        move = QTextCursor::End;
+        break;
+    default:
+        break;
     }
     if (move != QTextCursor::NoMove) {
         c.movePosition(move);

@@ -10,7 +10,7 @@ class Tape;
 
 class TapeView : public QPlainTextEdit {
     Q_OBJECT
-public:
+  public:
     TapeView(const Tape& tape, QWidget* parent = nullptr);
 
     // Selects this range of the tape (positions in the engine's text), or moves the caret there.
@@ -26,10 +26,10 @@ public:
     // The arrows, Home, End and the page keys typed in the calculator move through the roll.
     void scroll(int key);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void onEdited(const QString& removed, const QString& added);
     void onReset(const QString& text);
     int toWidgetPosition(qsizetype tapePosition) const;

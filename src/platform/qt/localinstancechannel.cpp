@@ -20,7 +20,8 @@ LocalInstanceChannel::~LocalInstanceChannel() {
 
 QString LocalInstanceChannel::serverName() {
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty()) return QDir(QString::fromLocal8Bit(runtime)).filePath(QStringLiteral("Tabulora9"));
+    if (!runtime.isEmpty())
+        return QDir(QString::fromLocal8Bit(runtime)).filePath(QStringLiteral("Tabulora9"));
     return QDir(QDir::tempPath()).filePath(QStringLiteral("Tabulora9-%1").arg(getuid()));
 }
 

@@ -9,7 +9,7 @@ class QLocalServer;
 //   CLOSE         close the primary
 class LocalInstanceChannel : public InstanceChannel {
     Q_OBJECT
-public:
+  public:
     explicit LocalInstanceChannel(QObject* parent = nullptr);
     ~LocalInstanceChannel() override;
 
@@ -20,7 +20,7 @@ public:
     bool handOver(const QString& text) override;
     bool closePrimary() override;
 
-private:
+  private:
     bool request(const QByteArray& line);
     void onConnection();
 

@@ -3,7 +3,7 @@
 
 // The system clipboard through QClipboard (the CLIPBOARD selection on X11).
 class QtClipboard : public Clipboard {
-public:
+  public:
     QString text() const override;
     void setText(const QString& text) override;
     void clear() override;

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QPointer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,18 +9,21 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
 // Message texts use CR LF for line breaks; Qt wants LF.
-QString plain(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString plain(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 // Ctrl+C on a message box copies its title and text, as office users expect of any message box.
 class CopyableMessageBox : public QMessageBox {
-public:
+  public:
     using QMessageBox::QMessageBox;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (event->matches(QKeySequence::Copy)) {
             const QString rule = QStringLiteral("---------------------------\n");
@@ -38,7 +40,7 @@ protected:
 // bare X server) leave the focus nowhere when a dialog closes, and the calculator would then not hear
 // its keys, Esc included.
 class FocusComesBack {
-public:
+  public:
     FocusComesBack() : m_window(QApplication::activeWindow()), m_focus(QApplication::focusWidget()) {}
     ~FocusComesBack() {
         if (!m_window || !m_window->isVisible()) return;
@@ -48,7 +50,7 @@ public:
     FocusComesBack(const FocusComesBack&) = delete;
     FocusComesBack& operator=(const FocusComesBack&) = delete;
 
-private:
+  private:
     QPointer<QWidget> m_window;
     QPointer<QWidget> m_focus;
 };
@@ -61,17 +63,34 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Ic
     box.setWindowTitle(title.isEmpty() && m_parent ? m_parent->windowTitle() : title);
     box.setText(plain(text));
     switch (icon) {
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Question: box.setIcon(QMessageBox::Question); break;
-    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case Icon::None: break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::None:
+        break;
     }
     switch (buttons) {
-    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case Buttons::YesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
-    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
     }
     if (defaultButton) {
         const QMessageBox::StandardButton standard = *defaultButton == Answer::Yes      ? QMessageBox::Yes
@@ -82,10 +101,14 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Ic
             box.setDefaultButton(qobject_cast<QPushButton*>(button));
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    default: return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
     }
 }
 
@@ -93,7 +116,8 @@ QString QtDialogs::input(const QString& prompt, const QString& title, const QStr
     const FocusComesBack focusComesBack;
     bool ok = false;
     const QString answer =
-        QInputDialog::getText(m_parent, title.isEmpty() && m_parent ? m_parent->windowTitle() : title, plain(prompt), QLineEdit::Normal, defaultText, &ok);
+        QInputDialog::getText(m_parent, title.isEmpty() && m_parent ? m_parent->windowTitle() : title,
+                              plain(prompt), QLineEdit::Normal, defaultText, &ok);
     return ok ? answer : QString();
 }
 

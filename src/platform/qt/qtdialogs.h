@@ -5,7 +5,7 @@ class QWidget;
 
 // Message and input boxes as Qt dialogs, owned by the window that asks.
 class QtDialogs : public Dialogs {
-public:
+  public:
     explicit QtDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
     Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons,
@@ -14,6 +14,6 @@ public:
     QString saveFileName(const QString& title, const QString& directory, const QString& fileName,
                          const QString& filter, const QString& defaultSuffix) override;
 
-private:
+  private:
     QWidget* m_parent;
 };
