@@ -329,6 +329,26 @@ void Engine::askToClearFullTape() {
     if (answer == Dialogs::Answer::Yes) clearTape();
 }
 
+void Engine::writeReport(const QString& report, const QString& entry, bool closeWithSeparator) {
+    if (inactive()) return;
+    // Nothing of the report is an operand: the pending operation and the entry step aside.
+    m_pending = Operator::None;
+    m_entry = Zero;
+    if (!m_tape.isEmpty() && m_tape.tail(4).at(0) != QLatin1Char('=')) keyPress('=');
+    m_totalled = false;
+    if (m_tape.size() > TapeCapacity) askToClearFullTape();
+    QString text = report;
+    if (closeWithSeparator) {
+        if (!text.endsWith(TapeLine::CrLf)) text += TapeLine::CrLf;
+        text += TapeLine::separator();
+    }
+    m_tape.edit(0, text);
+    clearAll();
+    if (!entry.isEmpty() && number(entry)) setEntry(entry, false);
+    emit tapeSelection(m_tape.size(), 0);
+    if (!m_loading) emit tapeSettled();
+}
+
 // ---------------------------------------------------------------------------------------------
 // Applying operations
 

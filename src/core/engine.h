@@ -58,6 +58,10 @@ class Engine : public QObject {
     void clearTape();
     // Sums the interest reports of the tape into a block of their own.
     void groupReports();
+    // A side tool's report: a calculation in progress is totalled first, a full tape asks to be
+    // cleared, the report follows (closed by a separator when asked), the calculator is cleared and
+    // `entry` (a number, or "" for none) is left in the entry to go on calculating with.
+    void writeReport(const QString& report, const QString& entry, bool closeWithSeparator = true);
     void setEnterAdds(bool on);
     void chooseFormat(int index);
     void setTimeMode(bool on);

@@ -103,6 +103,8 @@ class CalculatorController : public QObject {
     void hotkeyAltEnter();
     void takeSelection();
     void toggleMinimized() { emit minimizeToggleRequested(); }
+    // A side tool's window is to be opened (or brought forward).
+    void openTool(CommandId id) { emit toolRequested(id); }
 
   signals:
     // Checked and enabled states of the commands may have changed.
@@ -115,6 +117,7 @@ class CalculatorController : public QObject {
     void closeRequested();
     void minimizeToggleRequested();
     void manualRequested();
+    void toolRequested(CommandId id);
     // Select this range of the tape (a found text) and give it the focus.
     void tapeSelection(qsizetype start, qsizetype length);
     void tapeFocusRequested();

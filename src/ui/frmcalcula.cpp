@@ -5,6 +5,7 @@
 #include "ui/frmmanual.h"
 #include "ui/keypad.h"
 #include "ui/tapeview.h"
+#include "ui/toolwindows.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -100,6 +101,7 @@ frmCalcula::frmCalcula(CalculatorController& controller, QWidget* parent)
     connect(&c, &CalculatorController::closeRequested, this, &QWidget::close);
     connect(&c, &CalculatorController::minimizeToggleRequested, this, &frmCalcula::toggleMinimized);
     connect(&c, &CalculatorController::manualRequested, this, &frmCalcula::showManual);
+    connect(&c, &CalculatorController::toolRequested, this, &frmCalcula::openTool);
     connect(&c, &CalculatorController::tapeSelection, m_tape, &TapeView::select);
     connect(&c, &CalculatorController::tapeFocusRequested, this, [this] { m_tape->setFocus(); });
     c.setEditedTextSource([this] { return m_tape->editedText(); });
@@ -342,6 +344,21 @@ void frmCalcula::showManual() {
     m_manual->show();
     m_manual->raise();
     m_manual->activateWindow();
+}
+
+// A side tool opens once: asked again, the open window comes forward. It stays above other
+// programs' windows as the calculator does.
+void frmCalcula::openTool(CommandId id) {
+    QPointer<QWidget>& tool = m_tools[int(id)];
+    if (!tool) {
+        tool = createToolWindow(id, m_controller, this);
+        if (!tool) return;
+        tool->setAttribute(Qt::WA_DeleteOnClose);
+        tool->setWindowFlag(Qt::WindowStaysOnTopHint, m_controller.options().alwaysOnTop);
+    }
+    tool->show();
+    tool->raise();
+    tool->activateWindow();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -56,6 +56,7 @@ class frmCalcula : public QMainWindow {
     void keepTitleBarReachable();
     void toggleMinimized();
     void showManual();
+    void openTool(CommandId id);
     WindowMeasures measures() const;
 
     CalculatorController& m_controller;
@@ -67,6 +68,7 @@ class frmCalcula : public QMainWindow {
     QHash<QString, QAction*> m_actions; // by object name
     QFont m_displayFont;
     QPointer<QWidget> m_manual;
+    QHash<int, QPointer<QWidget>> m_tools; // by CommandId
     bool m_displayNegative = false;
     bool m_timeDisplayNegative = false;
     bool m_activated = false;

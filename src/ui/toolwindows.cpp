@@ -1,0 +1,29 @@
+#include "ui/toolwindows.h"
+
+#include "shell/calculatorcontroller.h"
+
+#include <QWidget>
+#include <functional>
+
+namespace {
+
+using Factory = std::function<QWidget*(CalculatorController&, QWidget*)>;
+
+struct ToolWindow {
+    CommandId id;
+    Factory make;
+};
+
+// One row per tool window.
+const QList<ToolWindow>& toolWindows() {
+    static const QList<ToolWindow> rows = {};
+    return rows;
+}
+
+} // namespace
+
+QWidget* createToolWindow(CommandId id, CalculatorController& controller, QWidget* parent) {
+    for (const ToolWindow& row : toolWindows())
+        if (row.id == id) return row.make(controller, parent);
+    return nullptr;
+}
