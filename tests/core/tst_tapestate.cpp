@@ -1,142 +1,96 @@
-// The tape state file: the record's bytes, what a damaged file gives, and the calculation that comes
-// back on the same day or is cleared into the backup on the next.
+// The tape state file: what is read from its bytes, and what a calculator opening it does with
+// that. Read today, the calculation goes on where it stopped; read on a later day, its tape goes to
+// the backup file and the day begins cleared. Wherever a write was cut short, the calculation in
+// progress is not trusted, but the tape lines that arrived whole come back under a rule, and the
+// damaged file is moved beside the place of the next one, under a name that tells what it is and
+// when it was found, with every byte it held.
 
-#include "core/engine.h"
 #include "core/tapestate.h"
-#include "support/keyscript.h"
-#include "support/testcontext.h"
+#include "support/enginerig.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace TapeStateFile;
+using enum LoadAction;
 
-namespace {
-
-const QString Today = QStringLiteral("05/12/2026");
-const QString Line1 = QStringLiteral("      10,00 ×\r\n"), Line2 = QStringLiteral("       3,00 +\r\n");
-const QString Rule = QStringLiteral(" =========================\r\n");
-const TapeState Sample{Today, Line1 + Line2, "30,00", "+", "0", "30,00", "002"};
+// Days in the month-first order, whose "mm" is the month, not the minutes.
+const QString Today = QStringLiteral("12/05/2026"), DayBefore = QStringLiteral("12/04/2026");
+const QString Line1 = QStringLiteral("      10,00 ×\r\n"), Both = Line1 + QStringLiteral("       3,00 +\r\n");
+const QString Rule = tape(QStringLiteral("=")), Cleared = tape(QStringLiteral(" 05/12/2026 sáb|="));
+const TapeState Sample{Today, Both, "30,00", "+", "0", "30,00", "002"};
 // The record in its classic delimited form, byte for byte.
-const QByteArray Good("\"05/12/2026\",\"      10,00 \xC3\x97\r\n       3,00 +\r\n\","
+const QByteArray Good("\"12/05/2026\",\"      10,00 \xC3\x97\r\n       3,00 +\r\n\","
                       "\"30,00\",\"+\",\"0\",\"30,00\",\"002\"\r\n");
+const QByteArray CutInLine2 = Good.left(Good.indexOf("       3,00") + 4);
+const QByteArray Before = QByteArray(Good).replace("12/05", "12/04");
+// Cut in the total "0" of a record written after a total.
+const QByteArray AfterTotal = encode({Today, Line1 + Rule, "0", "+", "0", "0", "000"}).chopped(21);
+const auto whole = [](const TapeState& state) { return Reading{state, Readable::Everything}; };
+const auto lines = [](QString t) { return Reading{{Today, t, {}, {}, {}, {}, {}}, Readable::Tape}; };
+const Reading WholeBefore{{DayBefore, Both, "30,00", "+", "0", "30,00", "002"}, Readable::Everything};
+const Reading Line1Before{{DayBefore, Line1, {}, {}, {}, {}, {}}, Readable::Tape};
 
-Reading whole(const TapeState& state) {
-    return {state, Readable::Everything};
-}
-Reading tapeOnly(const QString& tape) {
-    return {{Today, tape, {}, {}, {}, {}, {}}, Readable::Tape};
-}
-
-} // namespace
-
-Q_DECLARE_METATYPE(TapeStateFile::Reading)
-Q_DECLARE_METATYPE(TapeStateFile::LoadAction)
+// A file's bytes, what is read from them, and what loading does: the action and the tape it leaves.
+struct File {
+    QByteArray bytes;
+    Reading reading;
+    LoadAction action;
+    QString tape;
+    QString tag = QStringLiteral("1"); // the second calculator's file is calc2.fita
+};
+const auto add = [](const char* name, const File& file) { QTest::newRow(name) << file; };
 
 class TestTapeState : public QObject {
     Q_OBJECT
 
   private slots:
-    void decode_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<Reading>("expected");
-        const Reading nothing;
-        const qsizetype secondLine = Good.indexOf("       3,00");
-        // Wherever a write was cut short, the calculation in progress is not trusted, but the tape
-        // lines that arrived whole are.
-        QTest::newRow("empty") << QByteArray() << nothing;
-        QTest::newRow("cut in the date") << Good.left(5) << nothing;
-        QTest::newRow("cut in the first line") << Good.left(secondLine - 3) << nothing;
-        QTest::newRow("cut in the second line") << Good.left(secondLine + 4) << tapeOnly(Line1);
-        QTest::newRow("cut after the tape") << Good.left(Good.indexOf("30,00")) << tapeOnly(Line1 + Line2);
-        QTest::newRow("cut in the last field") << Good.left(Good.size() - 4) << tapeOnly(Line1 + Line2);
-        QTest::newRow("only the line end cut") << Good.chopped(1) << whole(Sample);
-        QTest::newRow("no line end") << Good.chopped(2) << whole(Sample);
-        QTest::newRow("ended by LF") << Good.chopped(2) + "\n" << whole(Sample);
-        QTest::newRow("text after the record") << Good.chopped(2) + "x" << tapeOnly(Line1 + Line2);
-        QTest::newRow("no comma between fields")
-            << QByteArray(Good).replace("\"+\",", "\"+\";") << tapeOnly(Line1 + Line2);
-        QTest::newRow("invalid UTF-8") << QByteArray(Good).replace("+", "\xFF") << tapeOnly(Line1);
+    void stateFile_data() {
+        QTest::addColumn<File>("file");
+        add("whole", {Good, whole(Sample), RestoreAll, Both});
+        add("of the day before", {Before, WholeBefore, NewDay, Cleared});
+        add("nothing readable", {QByteArray("\0\0\0", 3), {}, Nothing, {}});
+        add("cut in the first line", {Good.left(Good.indexOf("       3,00") - 3), {}, Nothing, {}});
+        add("cut in the second line", {CutInLine2, lines(Line1), RestoreTape, Line1 + Rule});
+        add("cut in the last field", {Good.left(Good.size() - 4), lines(Both), RestoreTape, Both + Rule});
+        add("cut after a total", {AfterTotal, lines(Line1 + Rule), RestoreTape, Line1 + Rule});
+        add("damaged, of the day before", {Before.left(CutInLine2.size()), Line1Before, NewDay, Cleared});
+        add("only the line end cut", {Good.chopped(1), whole(Sample), RestoreAll, Both});
+        add("no line end", {Good.chopped(2), whole(Sample), RestoreAll, Both});
+        add("ended by LF", {Good.chopped(2) + "\n", whole(Sample), RestoreAll, Both});
+        add("text after the record", {Good.chopped(2) + "x", lines(Both), RestoreTape, Both + Rule});
+        add("no comma between fields",
+            {QByteArray(Good).replace("\"+\",", "\"+\";"), lines(Both), RestoreTape, Both + Rule});
+        add("invalid UTF-8, second calculator",
+            {QByteArray(Good).replace("+", "\xFF"), lines(Line1), RestoreTape, Line1 + Rule, "2"});
         // A quote cannot be written inside a field; it must not cost the other six fields.
-        QTest::newRow("a quote") << encode({"\"", ",", "\r\n", "", "", "", ""})
-                                 << whole({"'", ",", "\r\n", "", "", "", ""});
+        add("a quote", {encode({"\"", Both, ",", "\r\n", "", "", ""}),
+                        whole({"'", Both, ",", "\r\n", "", "", ""}), NewDay, Cleared});
     }
-    void decode() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(Reading, expected);
-        QCOMPARE(TapeStateFile::decode(bytes), expected);
-        // A whole record that is read back is written the same way, byte for byte.
-        if (expected.readable == Readable::Everything && bytes.endsWith("\r\n"))
-            QCOMPARE(encode(expected.state), bytes);
-    }
-
-    // Closed in the middle of a sum and opened again the same day, the calculator goes on where it
-    // stopped. Opened on a later day, yesterday's tape goes to the backup file and the day begins as
-    // on a calculator started that day whose tape was cleared.
-    void load() {
-        QTemporaryDir dir;
-        TestContext run;
-        // One clock for all: the day of the record is what decides, the clock only shows on the tape.
-        run.now = QDateTime(QDate(2026, 12, 5), QTime(9, 30));
-        Engine before(run.context), sameDay(run.context), nextDay(run.context), cleared(run.context);
-        const QString file = path(dir.filePath(QStringLiteral("new")), QStringLiteral("1"));
-        KeyScript::play(before, QStringLiteral("10*3+7"));
-        QVERIFY(save(before, file, Today).ok());
-        QCOMPARE(TapeStateFile::load(sameDay, file, run.now, QStringLiteral("dd/mm/yyyy")).action, LoadAction::RestoreAll);
-        QCOMPARE(capture(sameDay, Today), capture(before, Today));
-        // The other date order, whose "mm" is the month, not the minutes.
-        const QString nextDate = dateText(QDate(2026, 12, 6), QStringLiteral("mm/dd/yyyy"));
-        QCOMPARE(TapeStateFile::load(nextDay, file, run.now.addDays(1), QStringLiteral("mm/dd/yyyy")).action,
-                 LoadAction::NewDay);
-        QFile backup(nextDay.backupFile().path());
-        QVERIFY(backup.open(QFile::ReadOnly) && backup.readAll().startsWith(before.tape().text().toUtf8()));
-        cleared.clearTape();
-        QCOMPARE(capture(nextDay, nextDate), capture(cleared, QStringLiteral("12/06/2026")));
-        QVERIFY(QFile::exists(file)); // a whole record stays where it is
-    }
-
-    // A damaged file is moved beside the place of the next one, under a name that tells what it is
-    // and when it was found, with every byte it held; the tape lines that could be read come back.
-    void damagedFileIsKeptAside_data() {
-        QTest::addColumn<QString>("tag");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<LoadAction>("action");
-        QTest::addColumn<QString>("tape");
-        const QByteArray cutInLine2 = Good.left(Good.indexOf("       3,00") + 4);
-        QTest::newRow("cut in a calculation") << "1" << cutInLine2 << LoadAction::RestoreTape << Line1 + Rule;
-        QByteArray afterTotal = encode({Today, Line1 + Rule, "0", "+", "0", "0", "000"});
-        afterTotal.truncate(afterTotal.indexOf(",\"0\",") + 3);
-        QTest::newRow("cut after a total") << "1" << afterTotal << LoadAction::RestoreTape << Line1 + Rule;
-        QTest::newRow("second calculator") << "2" << cutInLine2 << LoadAction::RestoreTape << Line1 + Rule;
-        QTest::newRow("of another day")
-            << "1" << QByteArray(cutInLine2).replace("05/12", "04/12") << LoadAction::NewDay << QString();
-        QTest::newRow("nothing readable") << "1" << QByteArray("\0\0\0") << LoadAction::Nothing << QString();
-    }
-    void damagedFileIsKeptAside() {
-        QFETCH(QString, tag);
-        QFETCH(QByteArray, bytes);
-        TestContext run;
-        run.now = QDateTime(QDate(2026, 12, 5), QTime(18, 30));
-        const QString file = path(run.context.facts.dataDir, tag);
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        f.close();
-        Engine engine(run.context);
-        const LoadResult result = TapeStateFile::load(engine, file, run.now, QStringLiteral("dd/mm/yyyy"));
-        QTEST(result.action, "action");
-        QVERIFY(result.damaged);
-        QCOMPARE(result.keptAs, run.dir.filePath("calc" + tag + ".fita.damaged-20261205-183000"));
-        QVERIFY(!QFile::exists(file));
-        QFile kept(result.keptAs);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), bytes);
-        QFETCH(QString, tape);
-        QCOMPARE(engine.tape().text(),
-                 result.action == LoadAction::NewDay ? engine.dateHeader() + "\r\n" + Rule : tape);
-        // The calculator goes on from the rule, not from the lost calculation.
-        KeyScript::play(engine, QStringLiteral("2+2="));
-        QCOMPARE(engine.total(), QStringLiteral("0"));
-        QVERIFY(engine.tape().text().endsWith(QStringLiteral("                       4 T\r\n") + Rule));
+    void stateFile() {
+        QFETCH(File, file);
+        QCOMPARE(decode(file.bytes), file.reading);
+        const bool damaged = file.reading.readable != Readable::Everything;
+        // A whole record read back is written the same way, byte for byte.
+        if (!damaged && file.bytes.endsWith("\r\n")) QCOMPARE(encode(file.reading.state), file.bytes);
+        EngineRig rig;
+        const QString name = path(rig.context.facts.dataDir, file.tag);
+        QFile written(name);
+        QVERIFY(written.open(QIODevice::WriteOnly) && written.write(file.bytes) >= 0 && written.flush());
+        const LoadResult result = load(*rig.engine, name, rig.now, QStringLiteral("mm/dd/yyyy"));
+        QCOMPARE(result.action, file.action);
+        QCOMPARE(result.damaged, damaged);
+        QCOMPARE(result.keptAs,
+                 damaged ? rig.dir.filePath("calc" + file.tag + ".fita.damaged-20261205-093015") : "");
+        QCOMPARE(QFile::exists(name), !damaged);
+        QFile kept(damaged ? result.keptAs : rig.engine->backupFile().path());
+        if (damaged || file.action == NewDay)
+            QVERIFY(kept.open(QIODevice::ReadOnly) &&
+                    (damaged ? kept.readAll() == file.bytes : kept.readAll().startsWith(Both.toUtf8())));
+        if (file.action == RestoreAll) QCOMPARE(capture(*rig.engine, Today), file.reading.state);
+        // The calculation goes on where the record stopped, or begins anew under what came back.
+        rig.type(QStringLiteral("2+2="));
+        QCOMPARE(rig.engine->tape().text(),
+                 file.tape + tape(file.action == RestoreAll ? "2 +|2 =| 004|34 T|=" : "2 +|2 =| 002|4 T|="));
     }
 };
 
