@@ -188,6 +188,17 @@ class TestEngine : public QObject {
         empty.engine->groupReports();
         QVERIFY(empty.engine->tape().text().contains(tape("0,00 ")));
     }
+
+    // A tool's report: the calculation in progress is totalled first, the report closed by a
+    // separator, and the tool's value left in the entry to go on with.
+    void aToolReportFollowsTheTotal() {
+        EngineRig rig;
+        rig.type(QStringLiteral("5+3+"));
+        rig.engine->writeReport(tape("VALOR FINAL |1.100,00 "), QStringLiteral("1100"));
+        QCOMPARE(rig.engine->tape().text(), tape("5 +|3 =| 002|8 T|=|VALOR FINAL |1.100,00 |="));
+        rig.type(QStringLiteral("+1="));
+        QCOMPARE(rig.clipboard.text(), QStringLiteral("1.101"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEngine)
