@@ -37,6 +37,7 @@ class TestX11GlobalHotkeys : public QObject, public QAbstractNativeEventFilter {
     // added to the calculator's keys, is a letter, so it moves between layouts.
     static constexpr Id kMarker = Id::Digit9, kFollower = Id(1000);
     const Hotkeys m_keys = CommandTable::hotkeys() + Hotkeys{{1000, 'q', Mod::Control | Mod::Shift}};
+    // No lock, NumLock (Mod2, as initTestCase checks), CapsLock, both.
     const QList<quint16> m_locks = {0, XCB_MOD_MASK_2, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2 | XCB_MOD_MASK_LOCK};
     x11::Session m_session = x11::current();
     xcb_connection_t* m_other = xcb_connect(nullptr, nullptr); // another program, with a window in front
@@ -52,13 +53,13 @@ class TestX11GlobalHotkeys : public QObject, public QAbstractNativeEventFilter {
 
     template <typename T> static auto reply(T* p) { return std::unique_ptr<T, decltype(&free)>(p, &free); }
     static bool run(const QString& command) { return QProcess::execute("sh", {"-c", command}) == 0; }
-    // Counts the key events that come through a grab. A press while a key repeats lets the key go at
-    // once, before the hotkeys have read the press.
+    // Counts the key events that come through a grab. At a repeat's press, when asked, the key is let
+    // go at once (XTest, time 0: now), before the hotkeys have read the press.
     bool nativeEventFilter(const QByteArray&, void* message, qintptr*) override {
         const auto* e = static_cast<const xcb_key_press_event_t*>(message);
         const bool press = e->response_type == XCB_KEY_PRESS;
         if ((press || e->response_type == XCB_KEY_RELEASE) && e->event == m_session.root && ++m_seen &&
-            press && std::exchange(m_releaseOnRepeat, false)) // time 0 is now
+            press && std::exchange(m_releaseOnRepeat, false))
             reply(xcb_request_check(
                 m_other, xcb_test_fake_input_checked(m_other, XCB_KEY_RELEASE, e->detail, 0, 0, 0, 0, 0)));
         return false;
@@ -122,7 +123,7 @@ class TestX11GlobalHotkeys : public QObject, public QAbstractNativeEventFilter {
         m_keyboard.setNumLock(true); // without X, nothing is done
         QCOMPARE(m_keyboard.numLockOn(), bool(m_session));
         QCOMPARE(m_hotkeys.registerAll(m_keys).isEmpty(), bool(m_session));
-        if (!m_session) return m_keyboard.sendCopyToFocusedWindow();
+        if (!m_session) return m_keyboard.sendCopyToFocusedWindow(); // ...and does nothing either
         QVERIFY(!xcb_connection_has_error(m_other) && x11::modifierMask(m_other, XK_Num_Lock) == m_locks[1]);
         const quint32 keyEvents = XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_KEY_RELEASE;
         const xcb_window_t window = xcb_generate_id(m_other);
@@ -186,7 +187,9 @@ class TestX11GlobalHotkeys : public QObject, public QAbstractNativeEventFilter {
     // key taken by another program is refused, and not held in part whatever the locks. The keypad's
     // decimal key is the separator whatever it types: KP_Decimal in the US layout, KP_Separator in the
     // Brazilian one, KP_Delete without NumLock in both; Ctrl+Delete stays the main Delete key's. The
-    // letter shows that grabs follow a layout: Q is on A's key in French.
+    // letter shows that grabs follow a layout: Q is on A's key in French. "held": the key is let go
+    // between the release and the press of its repeat, before this program reads them, and that release
+    // too must stay here; Control goes up with the marker.
     void keys_data() {
         QTest::addColumn<Case>("c");
         const char* keys[] = {"ctrl+KP_End", "ctrl+alt+Return", "ctrl+shift+q", "ctrl+shift+KP_End"};
