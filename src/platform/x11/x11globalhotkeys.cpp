@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
 // The XKB header names a member `explicit`, which C++ reserves.
@@ -54,6 +55,15 @@ QList<quint8> keycodesOf(xcb_key_symbols_t* symbols, quint32 hotkeySym) {
 void waitForServer(xcb_connection_t* connection) {
     XcbPtr<xcb_get_input_focus_reply_t> reply(
         xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr), &std::free);
+}
+
+// The keys down on the server now, one bit per keycode as QueryKeymap answers; none without an answer.
+std::array<quint8, 32> keysDown(xcb_connection_t* connection) {
+    std::array<quint8, 32> down{};
+    XcbPtr<xcb_query_keymap_reply_t> keymap(
+        xcb_query_keymap_reply(connection, xcb_query_keymap(connection), nullptr), &std::free);
+    if (keymap) std::copy(std::begin(keymap->keys), std::end(keymap->keys), down.begin());
+    return down;
 }
 
 bool isKeymapChange(const xcb_generic_event_t* event, quint8 xkbEvent) {
@@ -107,7 +117,8 @@ QList<GlobalHotkeys::Hotkey> X11GlobalHotkeys::registerAll(const QList<Hotkey>& 
     return grabKeys(hotkeys);
 }
 
-QList<GlobalHotkeys::Hotkey> X11GlobalHotkeys::grabKeys(const QList<Hotkey>& hotkeys) {
+QList<GlobalHotkeys::Hotkey> X11GlobalHotkeys::grabKeys(const QList<Hotkey>& hotkeys,
+                                                        const QList<Grab>& kept) {
     // Lock modifiers change the state a key arrives with, and a grab matches the state exactly, so
     // every hotkey is grabbed once for each combination of CapsLock and NumLock.
     const quint16 numLock = x11::modifierMask(m_connection, XK_Num_Lock);
@@ -144,10 +155,15 @@ QList<GlobalHotkeys::Hotkey> X11GlobalHotkeys::grabKeys(const QList<Hotkey>& hot
             auto it = slotOf.constFind(key);
             if (it == slotOf.cend()) {
                 Slot slot{keycode, modifiers, hotkey.id, {}, {}};
-                for (const quint16 variant : lockVariants)
-                    slot.requests.append(
-                        {variant, xcb_grab_key_checked(m_connection, 0, m_root, modifiers | variant, keycode,
-                                                       XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)});
+                for (const quint16 variant : lockVariants) {
+                    if (kept.contains(Grab{keycode, quint16(modifiers | variant)}))
+                        slot.held.append(variant);
+                    else
+                        slot.requests.append(
+                            {variant,
+                             xcb_grab_key_checked(m_connection, 0, m_root, modifiers | variant, keycode,
+                                                  XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)});
+                }
                 grabSlots.append(slot);
                 it = slotOf.insert(key, grabSlots.size() - 1);
             } else if (grabSlots[*it].id != hotkey.id) {
@@ -221,11 +237,18 @@ void X11GlobalHotkeys::unregisterAll() {
     waitForServer(m_connection);
 }
 
+// A grab the change left as it was stays in place throughout: let go even for a moment, it would
+// let a hotkey typed then through to the program in front. X tells of a change also when keys come
+// from another keyboard than the last (a separate keypad, or XTest), and then nothing has moved.
 void X11GlobalHotkeys::followKeymap() {
     m_keymapChangeQueued = false;
     if (m_hotkeys.isEmpty()) return;
-    ungrabKeys();
-    grabKeys(m_hotkeys); // a key the new layout lacks simply never fires, as at registration
+    m_matcher.clear();
+    const QList<Grab> before = std::exchange(m_grabs, {});
+    grabKeys(m_hotkeys, before); // a key the new layout lacks simply never fires, as at registration
+    for (const Grab& grab : before)
+        if (!m_grabs.contains(grab)) xcb_ungrab_key(m_connection, grab.keycode, m_root, grab.modifiers);
+    xcb_flush(m_connection);
 }
 
 // A passive grab ends with the release of the key that started it. Keys overlap (4 down, 5 down,
@@ -236,15 +259,9 @@ void X11GlobalHotkeys::followKeymap() {
 void X11GlobalHotkeys::holdKeyboard() {
     const xcb_grab_keyboard_cookie_t grab = xcb_grab_keyboard(m_connection, 0, m_root, XCB_CURRENT_TIME,
                                                               XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
-    const xcb_query_keymap_cookie_t keys = xcb_query_keymap(m_connection);
     xcb_discard_reply(m_connection, grab.sequence);
-    XcbPtr<xcb_query_keymap_reply_t> keymap(xcb_query_keymap_reply(m_connection, keys, nullptr), &std::free);
-    if (keymap) {
-        std::array<quint8, 32> down{};
-        std::copy(std::begin(keymap->keys), std::end(keymap->keys), down.begin());
-        m_matcher.forgetKeysUp(down);
-    }
-    if (!keymap || !m_matcher.hotkeyDown()) releaseKeyboard();
+    m_matcher.forgetKeysUp(keysDown(m_connection));
+    if (!m_matcher.hotkeyDown()) releaseKeyboard();
 }
 
 void X11GlobalHotkeys::releaseKeyboard() {
@@ -271,6 +288,12 @@ bool X11GlobalHotkeys::nativeEventFilter(const QByteArray& eventType, void* mess
     if (key->event != m_root) return false;
 
     if (type == XCB_KEY_RELEASE) {
+        // X repeats a held key as a release and a press. Taken for the key's end, that release would
+        // give the keyboard up until the press is read, and the key's own release, typed meanwhile,
+        // would reach the program in front. The server still counts such a key down.
+        const std::array<quint8, 32> down =
+            m_matcher.isDown(key->detail) ? keysDown(m_connection) : std::array<quint8, 32>{};
+        if (down[key->detail / 8] & (1u << (key->detail % 8))) return true;
         const X11HotkeyMatcher::Outcome outcome = m_matcher.release(key->detail);
         if (outcome.swallow && !m_matcher.hotkeyDown()) releaseKeyboard();
         return outcome.swallow;

@@ -20,18 +20,20 @@ class X11GlobalHotkeys : public GlobalHotkeys, private QAbstractNativeEventFilte
     void unregisterAll() override;
 
   private:
+    struct Grab {
+        quint8 keycode;
+        quint16 modifiers;
+        friend bool operator==(const Grab&, const Grab&) = default;
+    };
+
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
-    QList<Hotkey> grabKeys(const QList<Hotkey>& hotkeys);
+    // `kept` are grabs already held that may stay as they are.
+    QList<Hotkey> grabKeys(const QList<Hotkey>& hotkeys, const QList<Grab>& kept = {});
     void ungrabKeys();
     void holdKeyboard();
     void releaseKeyboard();
     void followKeymap();
     void deliver();
-
-    struct Grab {
-        quint8 keycode;
-        quint16 modifiers;
-    };
 
     xcb_connection_t* m_connection = nullptr;
     quint32 m_root = 0;

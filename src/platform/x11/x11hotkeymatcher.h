@@ -41,6 +41,7 @@ class X11HotkeyMatcher {
     Outcome release(quint8 keycode);
 
     bool hotkeyDown() const { return m_down.any(); }
+    bool isDown(quint8 keycode) const { return m_down.test(keycode); } // pressed as a hotkey, not released
     // `keymap` is the server's key vector (one bit per keycode, as QueryKeymap answers). A key that
     // is up there while still counted down here had its release delivered elsewhere (the grab ended
     // first) and is forgotten, so the keyboard is never kept for a key nobody holds.
