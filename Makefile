@@ -52,6 +52,7 @@ bench: test-deps build
 	$(BUILD)/bench/bench_tapestate
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_startup
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_hotkey
+	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_tools
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,6 +1,8 @@
 #include "ui/toolwindows.h"
 
 #include "shell/calculatorcontroller.h"
+#include "ui/frmdata.h"
+#include "ui/frmregra.h"
 
 #include <QWidget>
 #include <functional>
@@ -16,7 +18,10 @@ struct ToolWindow {
 
 // One row per tool window.
 const QList<ToolWindow>& toolWindows() {
-    static const QList<ToolWindow> rows = {};
+    static const QList<ToolWindow> rows = {
+        {CommandId::RuleOfThree, [](CalculatorController& c, QWidget* p) { return new frmRegra(c, p); }},
+        {CommandId::DateCalculator, [](CalculatorController& c, QWidget* p) { return new frmData(c, p); }},
+    };
     return rows;
 }
 

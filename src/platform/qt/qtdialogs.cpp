@@ -55,10 +55,18 @@ class FocusComesBack {
     QPointer<QWidget> m_focus;
 };
 
+// A box opens above the window in front of the program (a tool window above the calculator), which
+// it belongs to; with none in front, above the calculator.
+QWidget* QtDialogs::owner() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return m_parent;
+}
+
 Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                                    std::optional<Answer> defaultButton) {
     const FocusComesBack focusComesBack;
-    CopyableMessageBox box(m_parent);
+    CopyableMessageBox box(owner());
     // Untitled boxes carry the title of the window they belong to.
     box.setWindowTitle(title.isEmpty() && m_parent ? m_parent->windowTitle() : title);
     box.setText(plain(text));
@@ -116,7 +124,7 @@ QString QtDialogs::input(const QString& prompt, const QString& title, const QStr
     const FocusComesBack focusComesBack;
     bool ok = false;
     const QString answer =
-        QInputDialog::getText(m_parent, title.isEmpty() && m_parent ? m_parent->windowTitle() : title,
+        QInputDialog::getText(owner(), title.isEmpty() && m_parent ? m_parent->windowTitle() : title,
                               plain(prompt), QLineEdit::Normal, defaultText, &ok);
     return ok ? answer : QString();
 }
@@ -124,7 +132,7 @@ QString QtDialogs::input(const QString& prompt, const QString& title, const QStr
 QString QtDialogs::saveFileName(const QString& title, const QString& directory, const QString& fileName,
                                 const QString& filter, const QString& defaultSuffix) {
     const FocusComesBack focusComesBack;
-    QFileDialog dialog(m_parent, title);
+    QFileDialog dialog(owner(), title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile); // the folder must exist, the file need not
     dialog.setNameFilter(filter);

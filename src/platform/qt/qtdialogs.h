@@ -15,5 +15,7 @@ class QtDialogs : public Dialogs {
                          const QString& filter, const QString& defaultSuffix) override;
 
   private:
+    QWidget* owner() const;
+
     QWidget* m_parent;
 };
