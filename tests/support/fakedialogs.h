@@ -44,7 +44,5 @@ class FakeDialogs : public Dialogs {
     // Runs while a message box is up, before it is answered: what the world looks like at that moment.
     std::function<void(const Shown&)> onMessage;
     QList<Answer> answers;
-    QStringList inputs;
-    QStringList inputDefaults;
-    QStringList saveRequests, savePaths;
+    QStringList inputs, inputDefaults, saveRequests, savePaths;
 };
