@@ -18,7 +18,7 @@ class TestStartup : public QObject {
         QTest::addColumn<bool>("primaryRunning");
         QTest::addColumn<QString>("road");
         QTest::newRow("plain second start hands over") << QString() << true << u"Hsc-"_qs;
-        QTest::newRow("systray sits in the tray") << u"systray"_qs << false << u"P---"_qs;
+        QTest::newRow("systray, however split, sits in the tray") << u"sys tray"_qs << false << u"P---"_qs;
         QTest::newRow("SystrayWord is not systray") << u"SystrayWord"_qs << false << u"Psc-"_qs;
         QTest::newRow("outra tempo with a primary") << u"outra tempo"_qs << true << u"Asct"_qs;
         QTest::newRow("outra alone is a primary") << u"outra"_qs << false << u"Psc-"_qs;
