@@ -81,8 +81,9 @@ class TestCalculatorController : public QObject {
         c.firstActivation(7350);
         for (CommandId id : {AlwaysOnTop, InsertText, Format5, EnterAdds, HideKeypad, Spanish})
             c.run(id);
-        QCOMPARE(m_run->stored("CalcHeight", "Visivel", "InserirTexto", "Formato", "CalcEnter", "Oculte"),
-                 "7350 False True 5 True -");
+        QCOMPARE(m_run->stored("CalcHeight", "Visivel", "InserirTexto", "Formato", "CalcEnter", "Oculte") +
+                     ' ' + c.engine().display(),
+                 "7350 False True 5 True - 0,000"); // the display in the format chosen
         c.windowClosing({6000, 900, 600});
         QCOMPARE(m_run->stored("Oculte", "Idioma", "CalcTop", "CalcLeft"), "True 3 900 600");
         c.run(NumLockAlways);
