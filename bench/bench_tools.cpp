@@ -1,17 +1,14 @@
 // The date calculator and the rule of three: the median time of one calculation over 100,000 random
-// inputs each, and of opening each window from its shortcut until it is shown on the screen (the
-// X server's when there is one, else the offscreen platform's).
+// inputs each. Opening their windows is measured with the other tools' in bench_toolwindows.
 
 #include "benchsupport.h"
 #include "tools/datearithmetic.h"
 #include "tools/ruleofthree.h"
-#include "ui/frmcalcula.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QTest>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -78,41 +75,10 @@ double ruleOfThreeMicroseconds(const Context& context) {
     return median(us);
 }
 
-// From the shortcut's key to the tool's window exposed, 30 times; each window is closed and gone
-// before the next opening, so that every opening builds it anew.
-double openingMilliseconds(frmCalcula& window, QKeyCombination key, const QString& name) {
-    std::vector<double> ms;
-    for (int i = 0; i < 30; ++i) {
-        if (!QTest::qWaitForWindowActive(&window, 2000)) return -1;
-        QElapsedTimer t;
-        t.start();
-        QTest::keyClick(&window, key.key(), key.keyboardModifiers());
-        QWidget* tool = nullptr;
-        while (!(tool = window.findChild<QWidget*>(name)) || !tool->isVisible())
-            QApplication::processEvents();
-        if (!QTest::qWaitForWindowExposed(tool, 2000)) return -1;
-        ms.push_back(t.nsecsElapsed() / 1e6);
-        tool->close();
-        QElapsedTimer gone;
-        gone.start();
-        while (window.findChild<QWidget*>(name) && gone.elapsed() < 2000) {
-            QApplication::processEvents();
-            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-        window.activateWindow();
-    }
-    return median(ms);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The offscreen platform's notes on what it cannot do would drown the figures.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type != QtDebugMsg && type != QtWarningMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
-    });
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     MemoryClipboard clipboard;
     AnsweringDialogs dialogs(Dialogs::Answer::Yes);
@@ -122,17 +88,5 @@ int main(int argc, char** argv) {
                 Calls, dateBreakdownMicroseconds());
     std::printf("tools: one rule of three, median of %d random inputs: %.3f us (target well under 10 us)\n",
                 Calls, ruleOfThreeMicroseconds(run.context));
-
-    CalculatorController controller(run.context, nullptr, WindowMode::Full);
-    frmCalcula window(controller);
-    window.show();
-    window.activateWindow();
-    const double date = openingMilliseconds(window, QKeyCombination(Qt::Key_F5), QStringLiteral("frmData"));
-    const double rule = openingMilliseconds(window, QKeyCombination(Qt::ControlModifier, Qt::Key_T),
-                                            QStringLiteral("frmRegra"));
-    std::printf(
-        "tools: shortcut to shown (%s), median of 30: date calculator (F5) %.1f ms, rule of three (Ctrl+T) "
-        "%.1f ms (target < 50 ms; -1: the window never came)\n",
-        qPrintable(QGuiApplication::platformName()), date, rule);
     return 0;
 }

@@ -1,7 +1,9 @@
 #include "ui/toolwindows.h"
 
 #include "shell/calculatorcontroller.h"
+#include "ui/frmconverte.h"
 #include "ui/frmdata.h"
+#include "ui/frmpeso.h"
 #include "ui/frmregra.h"
 
 #include <QWidget>
@@ -19,6 +21,8 @@ struct ToolWindow {
 // One row per tool window.
 const QList<ToolWindow>& toolWindows() {
     static const QList<ToolWindow> rows = {
+        {CommandId::UnitConverter, [](CalculatorController& c, QWidget* p) { return new frmConverte(c, p); }},
+        {CommandId::IdealWeight, [](CalculatorController& c, QWidget* p) { return new frmPeso(c, p); }},
         {CommandId::RuleOfThree, [](CalculatorController& c, QWidget* p) { return new frmRegra(c, p); }},
         {CommandId::DateCalculator, [](CalculatorController& c, QWidget* p) { return new frmData(c, p); }},
     };

@@ -11,7 +11,7 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
-class TestToolWindows : public QObject {
+class TestRuleAndDate : public QObject {
     Q_OBJECT
 
     TestContext m_run;
@@ -107,5 +107,5 @@ class TestToolWindows : public QObject {
     }
 };
 
-QTEST_MAIN(TestToolWindows)
-#include "tst_toolwindows.moc"
+QTEST_MAIN(TestRuleAndDate)
+#include "tst_ruleanddate.moc"
