@@ -35,7 +35,8 @@ class DateCalculator : public QObject {
     bool monthsWarning() const { return m_monthsWarning; }
     // The date field drawn in blue, the one the calendar writes into.
     int activeField() const { return m_active; }
-    QDate calendarDate() const { return m_calendarDate; }
+    // The calendar shows the blue field's date, or the last one it showed while that field has none.
+    QDate calendarDate() const { return date(m_active).value_or(m_calendarDate); }
     // The difference buttons need two dates; the final date from a span needs only the start.
     bool differenceEnabled() const { return date(Start) && date(Final); }
     std::optional<QDate> date(int field) const { return m_text.read(m_dates[field]); }
