@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -264,9 +265,25 @@ void frmRegra::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+// The page shows the window as the screen does: its caption above its face.
+QImage frmRegra::face() {
+    const QPixmap body = grab();
+    const qreal ratio = body.devicePixelRatio();
+    const int titleHeight = fontMetrics().lineSpacing() * 2;
+    QImage page(body.width(), body.height() + qRound(titleHeight * ratio), QImage::Format_RGB32);
+    page.setDevicePixelRatio(ratio);
+    page.fill(palette().color(QPalette::Window));
+    QPainter painter(&page);
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.drawText(QRect(0, 0, width(), titleHeight), Qt::AlignCenter, windowTitle().trimmed());
+    painter.drawPixmap(0, titleHeight, body);
+    return page;
+}
+
 void frmRegra::print() {
-    const bool sent =
-        m_context.printer && m_context.printer->printImage(grab().toImage(), m_model.caption().trimmed());
+    const bool sent = m_context.printer && m_context.printer->printImage(face(), m_model.caption().trimmed());
     if (m_context.dialogs && m_context.messages)
         m_context.dialogs->message(m_context.messages->text(sent ? 16 : 17), m_model.caption(),
                                    sent ? Dialogs::Icon::Information : Dialogs::Icon::Critical);

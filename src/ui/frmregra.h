@@ -7,6 +7,7 @@
 #include "tools/ruleofthree.h"
 
 #include <QDialog>
+#include <QImage>
 #include <array>
 
 class CalculatorController;
@@ -31,6 +32,7 @@ class frmRegra : public QDialog {
     void refresh();
     void focusField(int row, RuleOfThree::Field field);
     bool valueKey(QLineEdit* edit, QKeyEvent* event);
+    QImage face();
     void print();
 
     const Context& m_context;
