@@ -1,5 +1,6 @@
 #include "tools/datearithmetic.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace DateArithmetic {
@@ -139,10 +140,14 @@ std::optional<Decimal> amountValue(const QString& text) {
 
 std::optional<qint64> spanDays(const Amounts& amounts) {
     static const int DaysPer[] = {365, 30, 7, 1};
+    // A number with more digits than a decimal holds is no span of the calendar either.
+    static const QRegularExpression Digits(QStringLiteral("^\\s*-?\\d+([.,]\\d*)?\\s*$"));
     const qint64 longest = firstDate().daysTo(lastDate());
     Decimal sum;
     for (int i = 0; i < 4; ++i) {
-        const Decimal value = amountValue(amounts[i]).value_or(Decimal());
+        const auto parsed = amountValue(amounts[i]);
+        if (!parsed && Digits.match(amounts[i]).hasMatch()) return std::nullopt;
+        const Decimal value = parsed.value_or(Decimal());
         const auto part = value.multiply(Decimal::fromInt(DaysPer[i]));
         const auto added = part ? sum.add(*part) : std::nullopt;
         if (!added) return std::nullopt;

@@ -188,13 +188,15 @@ bool DateCalculator::calculate(int mode) {
     c.start = *date(Start);
     c.final = date(Final);
     if (c.final) clearAmounts();
-    for (QString& a : m_amounts)
-        if (!amountValue(a)) a = QStringLiteral("0");
+    // As typed: a number too long for the calendar is told, not read as nothing.
     c.amounts = m_amounts;
     c.ticked = m_ticked;
     c.mode = mode;
 
     const Result r = DateArithmetic::calculate(c);
+    if (r.failure != Failure::OutOfCalendar)
+        for (QString& a : m_amounts)
+            if (!amountValue(a)) a = QStringLiteral("0");
     switch (r.failure) {
     case Failure::None:
         break;
@@ -212,7 +214,8 @@ bool DateCalculator::calculate(int mode) {
         emit changed();
         warn(301, m_text.format(lastDate()));
         for (int i = 0; i < 4; ++i)
-            if (!amountValue(m_amounts[i]).value_or(Decimal()).isZero()) {
+            if (!m_amounts[i].trimmed().isEmpty() &&
+                !amountValue(m_amounts[i]).value_or(Decimal::fromInt(1)).isZero()) {
                 emit focusRequested(Field(int(Field::Years) + i));
                 break;
             }

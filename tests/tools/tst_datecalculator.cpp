@@ -54,6 +54,7 @@ class TestDateCalculator : public QObject {
         row("01/01/2000", "", "", 0, "34");
         row("31/12/9999", "", "0|0|0|1", 0, "301");
         row("01/01/2000", "", "0|0|0|12345678901234567890", 0, "301");
+        row("01/01/2000", "", "123456789012345678901234567890|0|0|0", 0, "301");
     }
     void calculate() {
         QFETCH(QString, start);
@@ -212,6 +213,13 @@ class TestDateCalculator : public QObject {
         c.calendarClicked(QDate(2026, 12, 25));
         QCOMPARE(c.amount(DateArithmetic::Days), QStringLiteral("6"));
         QCOMPARE(c.workingDaysText(), run.messages.text(302, QStringLiteral("15")));
+        // Years beyond what a number holds are told, and stay as typed to be mended.
+        const QString tooMany(30, QLatin1Char('9'));
+        c.amountKey(DateArithmetic::Years, QLatin1Char('9'), true);
+        c.amountEdited(DateArithmetic::Years, tooMany);
+        QVERIFY(!c.calculate(4));
+        QCOMPARE(run.dialogs.shown.last().text, run.messages.text(301, QStringLiteral("31/12/9999")));
+        QCOMPARE(c.amount(DateArithmetic::Years), tooMany);
     }
 };
 
