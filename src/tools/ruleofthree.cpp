@@ -20,8 +20,15 @@ QString plainText(const Decimal& value, QChar decimal) {
     return t;
 }
 
-int wholeDigits(const Decimal& value) {
-    return value.truncated().isZero() ? 0 : int(value.truncated().abs().toString().size());
+// The digits of a typed value's whole part, leading zeros aside; read from the text, so that a value
+// too long for any number is still told as too long.
+int wholeDigits(const QString& text, QChar decimal) {
+    int digits = 0;
+    for (QChar c : text) {
+        if (c == decimal) break;
+        if (c.isDigit() && (digits > 0 || c != QLatin1Char('0'))) ++digits;
+    }
+    return digits;
 }
 
 } // namespace
@@ -137,7 +144,7 @@ bool RuleOfThree::refuse(int number, int row, Field field, const QString& p1) {
     return false;
 }
 
-// What the questions cannot mend: a gap between quantities, half a quantity, a value too large.
+// What the questions cannot mend: a gap between quantities, half a quantity.
 bool RuleOfThree::checkRows() {
     int last = -1;
     for (int i = 0; i < RowCount; ++i)
@@ -150,10 +157,6 @@ bool RuleOfThree::checkRows() {
         if (r.description.trimmed().isEmpty()) return refuse(305, i, Field::Description, r.value.trimmed());
         if (!value || value->isNegative() || value->isZero())
             return refuse(304, i, Field::Value, r.description.trimmed());
-        if (wholeDigits(*value) > MaxWholeDigits) return refuse(306, i, Field::Value, r.value.trimmed());
-        const auto newValue = number(r.newValue);
-        if (i != m_unknown && newValue && wholeDigits(*newValue) > MaxWholeDigits)
-            return refuse(306, i, Field::NewValue, r.newValue.trimmed());
     }
     if (m_unknown > last) return refuse(201, 0, Field::Unknown);
     return true;
@@ -217,6 +220,13 @@ std::optional<QString> RuleOfThree::solve(int u) {
 }
 
 bool RuleOfThree::calculate() {
+    const QChar decimal = m_context.facts.decimalSeparator;
+    for (int i = 0; i < RowCount; ++i) {
+        if (wholeDigits(m_rows[i].value, decimal) > MaxWholeDigits)
+            return refuse(306, i, Field::Value, m_rows[i].value.trimmed());
+        if (i != m_unknown && wholeDigits(m_rows[i].newValue, decimal) > MaxWholeDigits)
+            return refuse(306, i, Field::NewValue, m_rows[i].newValue.trimmed());
+    }
     for (int i = 0; i < 2; ++i) {
         const auto v = number(m_rows[i].value);
         if (!v || v->isNegative()) return refuse(197, i, Field::Value);

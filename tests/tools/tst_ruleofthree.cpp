@@ -91,6 +91,8 @@ class TestRuleOfThree : public QObject {
         QTest::newRow("no value") << "2;a;1|4;b;|;c;" << 1 << "" << 304 << "c" << 2 << Field::Value;
         QTest::newRow("20 digits") << "12345678901234567890;a;1|4;b;" << 1 << "" << 306
                                    << "12345678901234567890" << 0 << Field::Value;
+        QTest::newRow("30 digits new") << "2;a;123456789012345678901234567890|4;b;" << 1 << "" << 306
+                                       << "123456789012345678901234567890" << 0 << Field::NewValue;
         QTest::newRow("zero divisor") << "2;a;0|4;b;" << 1 << "N" << 307 << "a" << 0 << Field::NewValue;
         QTest::newRow("too large") << "1;a;999999999999999|999999999999999;b;" << 1 << "Y" << 308 << "" << 1
                                    << Field::NewValue;
