@@ -9,7 +9,7 @@
 // a question with no scripted answer gets what Enter would give: its default button, else Ok/No
 // (or "" for input).
 class FakeDialogs : public Dialogs {
-public:
+  public:
     struct Shown {
         QString text;
         QString title;
@@ -46,6 +46,12 @@ public:
         return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
     }
 
+    // Open dialogs: answered from `openPaths` ("" = cancel).
+    QString openFileName(const QString& title, const QString& directory, const QString& filter) override {
+        saveRequests.append({title, directory, QString(), filter, QString()});
+        return openPaths.isEmpty() ? QString() : openPaths.takeFirst();
+    }
+
     QList<Shown> shown;
     // Runs while a message box is up, before it is answered: what the world looks like at that moment.
     std::function<void(const Shown&)> onMessage;
@@ -54,4 +60,5 @@ public:
     QStringList inputDefaults;
     QList<SaveRequest> saveRequests;
     QStringList savePaths;
+    QStringList openPaths;
 };
