@@ -255,18 +255,18 @@ LayoutModel load(const SettingsStore& store, const FormSpec& form, int model, co
 
 void save(SettingsStore& store, const FormSpec& form, int model, const QString& name,
           const LayoutModel& layout) {
-    const QString s = section(form, model);
-    store.write(s, key(form.nameKey), name);
+    QList<std::pair<QString, QString>> values{{key(form.nameKey), name}};
     for (int i = 0; i < form.fields.size(); ++i) {
         const FieldSpec& f = form.fields[i];
         const FieldPlace& p = layout.places[i];
-        if (f.topKey) store.write(s, key(f.topKey), QString::number(p.top));
-        store.write(s, key(f.leftKey), QString::number(p.left));
-        store.write(s, key(f.widthKey), QString::number(p.width));
+        if (f.topKey) values.append({key(f.topKey), QString::number(p.top)});
+        values.append({key(f.leftKey), QString::number(p.left)});
+        values.append({key(f.widthKey), QString::number(p.width)});
     }
     if (&form == &chequeForm())
-        store.write(s, QStringLiteral("chkAno"),
-                    layout.fourDigitYear ? QStringLiteral("1") : QStringLiteral("0"));
+        values.append(
+            {QStringLiteral("chkAno"), layout.fourDigitYear ? QStringLiteral("1") : QStringLiteral("0")});
+    store.write(section(form, model), values);
 }
 
 std::optional<NameProblem> checkName(const QString& name) {
@@ -322,8 +322,7 @@ int restoreBackup(SettingsStore& store, const FormSpec& form, const QString& tex
         }
     }
     for (const auto& [s, values] : found)
-        for (const auto& [k, value] : values)
-            store.write(s, k, value);
+        store.write(s, values);
     return int(found.size());
 }
 

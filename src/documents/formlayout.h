@@ -65,6 +65,7 @@ struct LayoutModel {
 
     static LayoutModel defaults(const FormSpec& form);
     QRect rect(const FormSpec& form, int index) const;
+    friend bool operator==(const LayoutModel&, const LayoutModel&) = default;
 };
 
 namespace LayoutStore {

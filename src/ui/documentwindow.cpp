@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,10 @@ namespace {
 
 // Window measures are kept in twips, 15 to a pixel.
 constexpr double TwipsPerPixel = 15.0;
+// Two rows of options, then the buttons in rows of five, the help button last in the second.
+constexpr int ButtonColumns = 5;
+constexpr int FirstButtonRow = 2;
+constexpr int HelpRow = FirstButtonRow + 1;
 
 } // namespace
 
@@ -56,11 +61,17 @@ DocumentWindow::DocumentWindow(CalculatorController& controller, const FormSpec&
     for (int n = 1; n <= 50; ++n)
         m_copies->addItem(QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')));
     copiesLabel->setBuddy(m_copies);
-    m_controls->addWidget(m_models, 0, 0);
-    m_controls->addWidget(m_bold, 0, 1);
-    m_controls->addWidget(m_adjust, 0, 2, 1, 2);
-    m_controls->addWidget(copiesLabel, 0, 5, Qt::AlignRight);
-    m_controls->addWidget(m_copies, 0, 6);
+    auto* options = new QHBoxLayout;
+    options->addWidget(m_models);
+    options->addWidget(m_bold);
+    options->addWidget(m_adjust);
+    options->addStretch(1);
+    m_extras = new QHBoxLayout;
+    m_extras->addStretch(1);
+    m_extras->addWidget(copiesLabel);
+    m_extras->addWidget(m_copies);
+    m_controls->addLayout(options, 0, 0, 1, ButtonColumns);
+    m_controls->addLayout(m_extras, 1, 0, 1, ButtonColumns);
 
     QPushButton* print = addButton("cmdImprimir", QStringLiteral("&Imprimir"));
     QPushButton* previewButton = addButton("cmdVisualizar", QStringLiteral("&Visualizar"));
@@ -71,12 +82,16 @@ DocumentWindow::DocumentWindow(CalculatorController& controller, const FormSpec&
     m_help->setObjectName(QStringLiteral("cmdHelp"));
     m_position = new QLabel(this);
     m_position->setObjectName(QStringLiteral("lblLocal"));
-    m_position->setMinimumWidth(
-        m_position->fontMetrics().horizontalAdvance(QStringLiteral(" Posição:  000 / 000 ")));
+    // The read-out takes the help button's place in the adjust mode; one width for both, so nothing
+    // moves when they change places.
+    const int corner =
+        qMax(m_help->sizeHint().width(),
+             m_position->fontMetrics().horizontalAdvance(QStringLiteral(" Posição:  000 / 000 ")));
+    m_help->setFixedWidth(corner);
+    m_position->setFixedWidth(corner);
     m_position->hide();
-    m_controls->addWidget(m_help, 1, 7);
-    m_controls->addWidget(m_position, 1, 7);
-    m_controls->setColumnStretch(4, 1);
+    m_controls->addWidget(m_help, HelpRow, ButtonColumns - 1);
+    m_controls->addWidget(m_position, HelpRow, ButtonColumns - 1);
     m_save->setEnabled(false);
 
     for (int i = 0; i < form.fields.size(); ++i)
@@ -114,8 +129,13 @@ DocumentWindow::DocumentWindow(CalculatorController& controller, const FormSpec&
 QPushButton* DocumentWindow::addButton(const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, this);
     b->setObjectName(QString::fromUtf8(name));
-    m_controls->addWidget(b, 1, m_buttons++);
+    m_controls->addWidget(b, FirstButtonRow + m_buttons / ButtonColumns, m_buttons % ButtonColumns);
+    ++m_buttons;
     return b;
+}
+
+void DocumentWindow::addOption(QWidget* option) {
+    m_extras->insertWidget(0, option);
 }
 
 const Context& DocumentWindow::context() const {

@@ -13,6 +13,7 @@ class CalculatorController;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class SettingsStore;
@@ -54,8 +55,8 @@ class DocumentWindow : public QDialog {
     QString read(const char* key, const QString& fallback) const;
     void write(const char* key, const QString& value);
     void message(int number, int icon, const QString& p1 = {}, const QString& p2 = {});
-    // Where the form's own controls go: the row of options (row 0) and the row of buttons (row 1).
-    QGridLayout* controls() const { return m_controls; }
+    // The form's own controls: an option beside the number of copies, a button after the others.
+    void addOption(QWidget* option);
     QPushButton* addButton(const char* name, const QString& caption);
     // Enables "Salvar Alterações": the layout differs from the stored model.
     void markLayoutEdited();
@@ -73,6 +74,7 @@ class DocumentWindow : public QDialog {
     const FormSpec& m_form;
     DocumentFace* m_face = nullptr;
     QGridLayout* m_controls = nullptr;
+    QHBoxLayout* m_extras = nullptr;
     QComboBox* m_models = nullptr;
     QComboBox* m_copies = nullptr;
     QCheckBox* m_bold = nullptr;

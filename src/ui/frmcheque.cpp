@@ -23,7 +23,7 @@ frmCheque::frmCheque(CalculatorController& controller, const DocumentStart::Amou
     setObjectName(QStringLiteral("frmCheque"));
     m_fourDigits = new QCheckBox(QString::fromUtf8("&Usar 4 dígitos para o ANO"), this);
     m_fourDigits->setObjectName(QStringLiteral("chkAno"));
-    controls()->addWidget(m_fourDigits, 0, 4);
+    addOption(m_fourDigits);
     QPushButton* backupButton = addButton("cmdBackup", QStringLiteral("&Backup"));
     QPushButton* restoreButton = addButton("cmdRestaurar", QStringLiteral("&Restaurar"));
 
@@ -115,12 +115,18 @@ bool frmCheque::enterMovesOn(QWidget* field) const {
 bool frmCheque::eventFilter(QObject* watched, QEvent* event) {
     QWidget* payee = face()->field("txtFavorecido");
     if (watched == payee && event->type() == QEvent::KeyPress && m_payees->count() > 0) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Escape) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const int key = press->key();
+        const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down;
+        // Typing shows the list; a shortcut (Alt+I prints) does not.
+        const bool typing = !(press->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) &&
+                            (!press->text().trimmed().isEmpty() || key == Qt::Key_Backspace ||
+                             key == Qt::Key_Delete || key == Qt::Key_Space);
+        if (typing || arrow) {
             placePayeeList();
             m_payees->show();
         }
-        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        if (arrow) {
             m_payees->setFocus();
             return true;
         }
