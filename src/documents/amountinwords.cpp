@@ -6,49 +6,95 @@ namespace AmountInWords {
 
 namespace {
 
-const std::array<const char*, 20> Units = {"",        "um ",        "dois ",      "três ",    "quatro ",
-                                           "cinco ",  "seis ",      "sete ",      "oito ",    "nove ",
-                                           "dez ",    "onze ",      "doze ",      "treze ",   "quatorze ",
-                                           "quinze ", "dezesseis ", "dezessete ", "dezoito ", "dezenove "};
-const std::array<const char*, 10> Tens = {"",           "dez ",      "vinte ",   "trinta ",  "quarenta ",
-                                          "cinquenta ", "sessenta ", "setenta ", "oitenta ", "noventa "};
-const std::array<const char*, 10> Hundreds = {"",
-                                              "cento ",
-                                              "duzentos ",
-                                              "trezentos ",
-                                              "quatrocentos ",
-                                              "quinhentos ",
-                                              "seiscentos ",
-                                              "setecentos ",
-                                              "oitocentos ",
-                                              "novecentos "};
+// The words as they are written out: in capitals, each with its blank.
+struct Words {
+    std::array<QString, 20> units;
+    std::array<QString, 10> tens;
+    std::array<QString, 10> hundreds;
+    QString hundred = QStringLiteral("CEM "), joining = QStringLiteral("E "),
+            beforeCents = QStringLiteral(" E "), of = QStringLiteral("DE "),
+            thousand = QStringLiteral("MIL ");
+    QString million = QString::fromUtf8("MILHÃO "), millions = QString::fromUtf8("MILHÕES ");
+    QString billion = QString::fromUtf8("BILHÃO "), billions = QString::fromUtf8("BILHÕES ");
 
-struct CurrencyWords {
-    const char* unit;
-    const char* units;
-    const char* cent;
-    const char* cents;
+    Words() {
+        const char* u[] = {"",        "um ",        "dois ",      "três ",    "quatro ",
+                           "cinco ",  "seis ",      "sete ",      "oito ",    "nove ",
+                           "dez ",    "onze ",      "doze ",      "treze ",   "quatorze ",
+                           "quinze ", "dezesseis ", "dezessete ", "dezoito ", "dezenove "};
+        const char* t[] = {"",           "dez ",      "vinte ",   "trinta ",  "quarenta ",
+                           "cinquenta ", "sessenta ", "setenta ", "oitenta ", "noventa "};
+        const char* h[] = {"",
+                           "cento ",
+                           "duzentos ",
+                           "trezentos ",
+                           "quatrocentos ",
+                           "quinhentos ",
+                           "seiscentos ",
+                           "setecentos ",
+                           "oitocentos ",
+                           "novecentos "};
+        for (int i = 0; i < 20; ++i)
+            units[i] = QString::fromUtf8(u[i]).toUpper();
+        for (int i = 0; i < 10; ++i) {
+            tens[i] = QString::fromUtf8(t[i]).toUpper();
+            hundreds[i] = QString::fromUtf8(h[i]).toUpper();
+        }
+    }
 };
-constexpr CurrencyWords Reais{"REAL", "REAIS", "CENTAVO", "CENTAVOS"};
-constexpr CurrencyWords Euros{"EURO", "EUROS", "CÊNTIMO", "CÊNTIMOS"};
 
-QString u8(const char* text) {
-    return QString::fromUtf8(text);
+const Words& words() {
+    static const Words w;
+    return w;
 }
 
-// One group of three digits (0 to 999) in words; 0 gives nothing. "cem" only for exactly 100.
-QString group(int v) {
-    if (v == 0) return {};
+struct CurrencyWords {
+    QString unit, units, cent, cents;
+};
+
+const CurrencyWords& currencyWords(Currency currency) {
+    static const CurrencyWords reais{QStringLiteral("REAL"), QStringLiteral("REAIS"),
+                                     QStringLiteral("CENTAVO"), QStringLiteral("CENTAVOS")};
+    static const CurrencyWords euros{QStringLiteral("EURO"), QStringLiteral("EUROS"),
+                                     QString::fromUtf8("CÊNTIMO"), QString::fromUtf8("CÊNTIMOS")};
+    return currency == Currency::Real ? reais : euros;
+}
+
+// One group of three digits (0 to 999) in words; 0 gives nothing. "CEM" only for exactly 100.
+void appendGroup(QString& out, int v) {
+    const Words& w = words();
+    if (v == 0) return;
     const int hundreds = v / 100, rest = v % 100;
-    QString out;
     if (hundreds > 0) {
-        if (rest == 0) return hundreds == 1 ? QStringLiteral("cem ") : u8(Hundreds[hundreds]);
-        out = u8(Hundreds[hundreds]) + QStringLiteral("e ");
+        if (rest == 0) {
+            out += hundreds == 1 ? w.hundred : w.hundreds[hundreds];
+            return;
+        }
+        out += w.hundreds[hundreds];
+        out += w.joining;
     }
-    if (rest < 20) return out + u8(Units[rest]);
-    out += u8(Tens[rest / 10]);
-    if (rest % 10 != 0) out += QStringLiteral("e ") + u8(Units[rest % 10]);
-    return out;
+    if (rest < 20) {
+        out += w.units[rest];
+        return;
+    }
+    out += w.tens[rest / 10];
+    if (rest % 10 != 0) {
+        out += w.joining;
+        out += w.units[rest % 10];
+    }
+}
+
+// The value in whole cents (it fits: at most 99.999.999.999.999 cents).
+std::int64_t centsOf(const Decimal& value) {
+    const Decimal rounded = value.rounded(2, Decimal::Rounding::HalfAwayFromZero);
+    std::array<char, Decimal::MaxDigits> digits;
+    const int count = rounded.digits(digits);
+    std::int64_t cents = 0;
+    for (int i = 0; i < count; ++i)
+        cents = cents * 10 + (digits[i] - '0');
+    for (int s = rounded.scale(); s < 2; ++s)
+        cents *= 10;
+    return cents;
 }
 
 } // namespace
@@ -68,43 +114,54 @@ Decimal largest() {
 
 std::optional<QString> write(const Decimal& value, bool withCurrency, Currency currency) {
     if (value.compare(smallest()) < 0 || value.compare(largest()) > 0) return std::nullopt;
-    const CurrencyWords& words = currency == Currency::Real ? Reais : Euros;
+    const Words& w = words();
+    const CurrencyWords& money = currencyWords(currency);
     // Twelve integer digits and two decimals, cut into billions, millions, thousands, units, cents.
-    static const NumberPattern twelveDigits(QStringLiteral("000000000000.00"));
-    const QString digits = twelveDigits.format(value, Separators{QLatin1Char('.'), QLatin1Char(',')});
-    const auto part = [&](int from) { return QStringView(digits).mid(from, 3).toInt(); };
-    const int billions = part(0), millions = part(3), thousands = part(6), units = part(9);
-    const int cents = QStringView(digits).mid(13, 2).toInt();
-    const bool integerIsOne = billions == 0 && millions == 0 && thousands == 0 && units == 1;
-    const bool integerIsZero = billions == 0 && millions == 0 && thousands == 0 && units == 0;
-    const auto centWord = [&] {
-        return withCurrency ? u8(cents == 1 ? words.cent : words.cents) : QString();
-    };
+    const std::int64_t all = centsOf(value);
+    const std::int64_t integer = all / 100;
+    const int cents = int(all % 100);
+    const int billions = int(integer / 1000000000), millions = int(integer / 1000000 % 1000),
+              thousands = int(integer / 1000 % 1000), units = int(integer % 1000);
+    const auto centWord = [&] { return withCurrency ? (cents == 1 ? money.cent : money.cents) : QString(); };
 
     QString r;
-    if (integerIsZero) {
-        r = group(cents) + centWord();
-        return r.toUpper();
+    r.reserve(160);
+    if (integer == 0) {
+        appendGroup(r, cents);
+        return r + centWord();
     }
-    if (billions != 0) r += group(billions) + (billions > 1 ? u8("bilhões ") : u8("bilhão "));
-    // "de" before the currency only after a round million or billion.
+    if (billions != 0) {
+        appendGroup(r, billions);
+        r += billions > 1 ? w.billions : w.billion;
+    }
+    // "DE" before the currency only after a round million or billion.
     if (millions == 0 && thousands == 0 && units == 0) {
-        r += QStringLiteral("de ");
+        r += w.of;
     } else {
-        if (!r.isEmpty() && millions > 0) r += QStringLiteral("e ");
-        if (millions != 0) r += group(millions) + (millions > 1 ? u8("milhões ") : u8("milhão "));
+        if (!r.isEmpty() && millions > 0) r += w.joining;
+        if (millions != 0) {
+            appendGroup(r, millions);
+            r += millions > 1 ? w.millions : w.million;
+        }
     }
     if (millions > 0 && thousands == 0 && units == 0) {
-        r += QStringLiteral("de ");
+        r += w.of;
     } else {
-        if (!r.isEmpty() && thousands > 0) r += QStringLiteral("e ");
-        if (thousands != 0) r += group(thousands) + QStringLiteral("mil ");
+        if (!r.isEmpty() && thousands > 0) r += w.joining;
+        if (thousands != 0) {
+            appendGroup(r, thousands);
+            r += w.thousand;
+        }
     }
-    if (units != 0 && !r.isEmpty()) r += QStringLiteral("e ");
-    r += group(units);
-    if (withCurrency) r += u8(integerIsOne ? words.unit : words.units);
-    if (cents != 0) r += QStringLiteral(" e ") + group(cents) + centWord();
-    return r.toUpper();
+    if (units != 0 && !r.isEmpty()) r += w.joining;
+    appendGroup(r, units);
+    if (withCurrency) r += integer == 1 ? money.unit : money.units;
+    if (cents != 0) {
+        r += w.beforeCents;
+        appendGroup(r, cents);
+        r += centWord();
+    }
+    return r;
 }
 
 std::optional<QString> write(const QString& value, const Separators& separators, bool withCurrency,
@@ -115,7 +172,7 @@ std::optional<QString> write(const QString& value, const Separators& separators,
 }
 
 QString refusalText() {
-    return u8("Dados inválidos para se converter por extenso");
+    return QString::fromUtf8("Dados inválidos para se converter por extenso");
 }
 
 std::pair<QString, QString> splitOverTwoLines(const QString& words, int firstLineLength) {
