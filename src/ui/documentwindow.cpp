@@ -286,6 +286,9 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event) {
     } else if (auto* line = qobject_cast<QLineEdit*>(watched); line && event->type() == QEvent::FocusIn) {
         // Entering a field selects what it holds, so typing replaces it.
         QTimer::singleShot(0, line, &QLineEdit::selectAll);
+    } else if (line && event->type() == QEvent::FocusOut) {
+        // A long text left behind shows its start, as it is printed.
+        line->setCursorPosition(0);
     }
     return QDialog::eventFilter(watched, event);
 }
