@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "platform/printer.h"
 #include "shell/calculatorcontroller.h"
+#include "ui/toolfields.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -95,6 +96,7 @@ frmRegra::frmRegra(CalculatorController& controller, QWidget* parent)
         for (QLineEdit* e : {m_value[i], m_newValue[i]}) {
             e->setFixedWidth(valueWidth);
             e->setAlignment(Qt::AlignRight);
+            makeNumberField(e, m_context.facts.decimalSeparator, false);
             e->installEventFilter(this);
         }
         grid->addWidget(m_value[i], i + 2, 0);
@@ -224,27 +226,8 @@ void frmRegra::focusField(int row, Field f) {
     if (w && w->isEnabled()) w->setFocus(Qt::OtherFocusReason);
 }
 
-// Value fields take digits, Backspace and one decimal separator, typed as "," or ".". True when the
-// key is dealt with here.
-bool frmRegra::valueKey(QLineEdit* edit, QKeyEvent* event) {
-    const QString typed = event->text();
-    if (typed.isEmpty() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
-    const QChar c = typed.at(0);
-    if (c.unicode() < 0x20 || c.unicode() == 0x7F || (c.isDigit() && c.unicode() < 128)) return false;
-    if (c != QLatin1Char(',') && c != QLatin1Char('.')) return true;
-    const QChar decimal = m_context.facts.decimalSeparator;
-    QString rest = edit->text();
-    if (edit->hasSelectedText()) rest.remove(edit->selectionStart(), edit->selectedText().size());
-    if (rest.contains(decimal)) return true;
-    if (c == decimal) return false;
-    QKeyEvent separator(QEvent::KeyPress, event->key(), event->modifiers(), QString(decimal));
-    QCoreApplication::sendEvent(edit, &separator);
-    return true;
-}
-
 bool frmRegra::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
-    if (edit && event->type() == QEvent::KeyPress) return valueKey(edit, static_cast<QKeyEvent*>(event));
     if (edit && event->type() == QEvent::FocusIn &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason) {
         // The first ten characters selected: typing replaces the value.

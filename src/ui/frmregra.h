@@ -31,7 +31,6 @@ class frmRegra : public QDialog {
     QLineEdit* field(int row, RuleOfThree::Field field) const;
     void refresh();
     void focusField(int row, RuleOfThree::Field field);
-    bool valueKey(QLineEdit* edit, QKeyEvent* event);
     QImage face();
     void print();
 
