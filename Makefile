@@ -53,6 +53,7 @@ bench: test-deps build
 	$(BUILD)/bench/bench_tapestate
 	$(BUILD)/bench/bench_converter
 	$(BUILD)/bench/bench_documents
+	$(BUILD)/bench/bench_tools
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_startup
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_hotkey
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_toolwindows

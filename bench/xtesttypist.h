@@ -22,13 +22,14 @@ struct XTestTypist {
         free(codes);
         return k;
     }
-    // A key pressed and released while a modifier (a keysym such as 0xffe3, Control_L) is held.
+    // A key pressed and released while a modifier (a keysym such as 0xffe3, Control_L) is held; with
+    // modifier 0, the key alone.
     void chord(xcb_keysym_t modifier, xcb_keysym_t s) {
-        const xcb_keycode_t mod = code(modifier), key = code(s);
-        xcb_test_fake_input(c, XCB_KEY_PRESS, mod, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+        const xcb_keycode_t mod = modifier ? code(modifier) : 0, key = code(s);
+        if (mod) xcb_test_fake_input(c, XCB_KEY_PRESS, mod, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
         xcb_test_fake_input(c, XCB_KEY_PRESS, key, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
         xcb_test_fake_input(c, XCB_KEY_RELEASE, key, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-        xcb_test_fake_input(c, XCB_KEY_RELEASE, mod, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+        if (mod) xcb_test_fake_input(c, XCB_KEY_RELEASE, mod, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
         xcb_flush(c);
     }
 };

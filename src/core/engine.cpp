@@ -348,6 +348,12 @@ void Engine::writeReport(const QString& report, const QString& entry, bool close
     if (!m_loading) emit tapeSettled();
 }
 
+void Engine::settleForTool() {
+    if (inactive()) return;
+    if (TapeLine::isNumberMarker(m_tape.lastMarker())) keyPress('=');
+    clearAll();
+}
+
 // ---------------------------------------------------------------------------------------------
 // Applying operations
 

@@ -118,6 +118,10 @@ class Engine : public QObject {
     FileNotices& fileNotices() { return m_notices; }
     QString dateHeader() const;
 
+    // A tool that reports when it closes starts from a settled calculator: a calculation in progress
+    // is totalled as "=" would total it, then the calculator is cleared.
+    void settleForTool();
+
   signals:
     void stateChanged();
     // A keypad button is to be shown pressed.

@@ -91,14 +91,18 @@ QList<Command> build() {
     r.menu(Id::MenuOptions, "mnu1", 88);
     r.entry(Id::AnotherCalculator, "mnuOutra", Id::MenuOptions, 89, Qt::Key_F6, &C::openAnotherCalculator);
     r.entry(Id::DesktopCalculator, "mnuWindows", Id::MenuOptions, 90, Qt::Key_F7, &C::openDesktopCalculator);
-    r.entry(Id::DateCalculator, "mnuData", Id::MenuOptions, 91, Qt::Key_F5, later).word = QStringLiteral("data");
+    // The date calculator reports when it closes: it starts from a settled calculator.
+    r.entry(Id::DateCalculator, "mnuData", Id::MenuOptions, 91, Qt::Key_F5, [](C& c) {
+        c.engine().settleForTool();
+        c.openTool(Id::DateCalculator);
+    }).word = QStringLiteral("data");
     fixed(r.entry(Id::IdealWeight, "mnuPeso", Id::MenuOptions, 0, QKeyCombination(Qt::ShiftModifier, Qt::Key_F5),
                   [](C& c) { c.openTool(Id::IdealWeight); }),
           "Calcular Peso Ideal (IMC)", "Ideal Weight").word = QStringLiteral("peso");
     r.check(Id::TimeMode, "mnuTempo", Id::MenuOptions, 92, Qt::Key_F8, &C::toggleTimeMode,
             [](const C& c) { return c.engine().timeMode(); }).word = QStringLiteral("tempo");
     r.entry(Id::Installments, "mnuJuro", Id::MenuOptions, 93, ctrl(Qt::Key_J), later).word = QStringLiteral("juro");
-    r.entry(Id::RuleOfThree, "mnuRegra", Id::MenuOptions, 177, ctrl(Qt::Key_T), later);
+    r.entry(Id::RuleOfThree, "mnuRegra", Id::MenuOptions, 177, ctrl(Qt::Key_T), [](C& c) { c.openTool(Id::RuleOfThree); });
     r.separator(Id::MenuOptions);
     r.entry(Id::CopyDisplay, "mnuCopiar", Id::MenuOptions, 94, ctrl(Qt::Key_C), &C::copyDisplay);
     fixed(r.entry(Id::PasteDisplay, "mnuColar", Id::MenuOptions, 0, ctrl(Qt::Key_V), &C::pasteIntoDisplay),

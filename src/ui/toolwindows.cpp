@@ -4,8 +4,10 @@
 #include "shell/calculatorcontroller.h"
 #include "ui/frmcheque.h"
 #include "ui/frmconverte.h"
+#include "ui/frmdata.h"
 #include "ui/frmpeso.h"
 #include "ui/frmpromissoria.h"
+#include "ui/frmregra.h"
 
 #include <QWidget>
 #include <functional>
@@ -48,6 +50,8 @@ const QList<ToolWindow>& toolWindows() {
                  DocumentStart::askDueDate(c.context(), parent ? parent->windowTitle() : QString());
              return due ? new frmPromissoria(c, *amount, *due, parent) : nullptr;
          }},
+        {CommandId::RuleOfThree, [](CalculatorController& c, QWidget* p) { return new frmRegra(c, p); }},
+        {CommandId::DateCalculator, [](CalculatorController& c, QWidget* p) { return new frmData(c, p); }},
     };
     return rows;
 }

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -20,18 +21,43 @@ QFont QtPrinter::tapeFont(const QString& family, int pointSize) {
     return font;
 }
 
-bool QtPrinter::printText(const QString& text, const QString& fontFamily, int pointSize,
-                          const QString& documentName) {
-    QPrinter printer(QPrinter::HighResolution);
-    if (m_pdfFile.isEmpty()) {
+namespace {
+
+// The default printer, or the PDF file that stands in for it.
+bool aim(QPrinter& printer, const QString& pdfFile, const QString& documentName) {
+    if (pdfFile.isEmpty()) {
         const QPrinterInfo target = QPrinterInfo::defaultPrinter();
         if (target.isNull()) return false;
         printer.setPrinterName(target.printerName());
     } else {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(m_pdfFile);
+        printer.setOutputFileName(pdfFile);
     }
     printer.setDocName(documentName);
+    return true;
+}
+
+} // namespace
+
+bool QtPrinter::printImage(const QImage& image, const QString& documentName) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (image.isNull() || !aim(printer, m_pdfFile, documentName)) return false;
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    // As large as on a screen of 96 dots per inch, smaller when the page is smaller.
+    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
+    QSize size = (QSizeF(image.size()) / image.devicePixelRatio() * (printer.resolution() / 96.0)).toSize();
+    if (size.width() > page.width() || size.height() > page.height())
+        size = size.scaled(page.size(), Qt::KeepAspectRatio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(0, 0), size), image);
+    return painter.end();
+}
+
+bool QtPrinter::printText(const QString& text, const QString& fontFamily, int pointSize,
+                          const QString& documentName) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!aim(printer, m_pdfFile, documentName)) return false;
 
     QStringList lines = text.split(QRegularExpression(QStringLiteral("\r?\n")));
     while (!lines.isEmpty() && lines.constLast().isEmpty())

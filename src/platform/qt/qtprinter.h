@@ -12,6 +12,7 @@ class QtPrinter : public Printer {
 
     bool printText(const QString& text, const QString& fontFamily, int pointSize,
                    const QString& documentName) override;
+    bool printImage(const QImage& image, const QString& documentName) override;
 
     // The family asked for when the system has it, else a fixed-width font standing in: the tape's
     // columns only line up in one.
