@@ -118,6 +118,11 @@ class Engine : public QObject {
     FileNotices& fileNotices() { return m_notices; }
     QString dateHeader() const;
 
+    // A side tool is opening: a calculation in progress is totalled as "=" would, and the calculator
+    // is cleared. Returns what the display showed then, the total or a number just typed ("" for
+    // zero), which the tool may take as its starting value.
+    QString settleForTool();
+
   signals:
     void stateChanged();
     // A keypad button is to be shown pressed.

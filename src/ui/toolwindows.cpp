@@ -1,6 +1,9 @@
 #include "ui/toolwindows.h"
 
+#include "i18n/messagecatalog.h"
 #include "shell/calculatorcontroller.h"
+#include "ui/frmjuro.h"
+#include "ui/frmjuro2.h"
 
 #include <QWidget>
 #include <functional>
@@ -14,9 +17,22 @@ struct ToolWindow {
     Factory make;
 };
 
+// The installment calculator: the dated plan for a Portuguese user who writes the day first. A
+// calculation in progress is totalled first, and what the calculator showed becomes the initial value.
+QWidget* installments(CalculatorController& c, QWidget* parent) {
+    const QString shown = c.engine().settleForTool();
+    const bool dated =
+        c.language() == Language::Portuguese && c.context().facts.datePattern.startsWith(QLatin1String("dd"));
+    frmJuro* window = dated ? new frmJuro2(c, parent) : new frmJuro(c, parent);
+    window->setInitialValue(shown);
+    return window;
+}
+
 // One row per tool window.
 const QList<ToolWindow>& toolWindows() {
-    static const QList<ToolWindow> rows = {};
+    static const QList<ToolWindow> rows = {
+        {CommandId::Installments, installments},
+    };
     return rows;
 }
 
