@@ -82,7 +82,8 @@ void frmJuro::build() {
     };
     m_valVista = addField("txtValVista", true, 18, 0);
     m_valPrest = addField("txtValPrest", true, 18, 0);
-    m_parcelas = addField("txtParcelas", false, 3, 2);
+    // Four digits, so that a count past 250 is told rather than cut short.
+    m_parcelas = addField("txtParcelas", false, 4, 2);
     m_dias = addField("txtDias", false, 4, 3);
     m_juroAp = addField("txtJuroAp", true, 12, 0);
     row(0, text(141), m_valVista);

@@ -51,6 +51,8 @@ class frmJuro : public QWidget {
     virtual ReportWording wording() const;
     virtual InstallmentFigures figures() const;
     virtual void daysChanged();
+    // The inputs before a calculation: false (after saying why) stops it.
+    virtual bool validate();
     // Another key press of the window's fields than the shared rules know.
     virtual bool fieldKey(QLineEdit* field, QKeyEvent* event);
 
@@ -86,7 +88,6 @@ class frmJuro : public QWidget {
   private:
     void build();
     void calculate();
-    bool validate();
     bool findRate();
     bool findInstallment();
     void failed(int number);

@@ -24,6 +24,8 @@ namespace {
 // The schedule's columns: due date, installment, interest, principal, balance.
 constexpr int HeaderMessages[] = {281, 282, 283, 284, 285};
 
+const QString DueDayRange = QStringLiteral("Digite o dia do vencimento entre 01 e 28");
+
 } // namespace
 
 frmJuro2::frmJuro2(CalculatorController& controller, QWidget* parent) : frmJuro(controller, parent) {
@@ -103,7 +105,7 @@ frmJuro2::frmJuro2(CalculatorController& controller, QWidget* parent) : frmJuro(
         inputChanged();
         bool ok = false;
         if (t.toInt(&ok) > 28 && ok) {
-            sayText(QStringLiteral("Digite o dia do vencimento entre 01 e 28"), Dialogs::Icon::Critical);
+            sayText(DueDayRange, Dialogs::Icon::Critical);
             m_diaVct->clear();
         }
     });
@@ -111,6 +113,8 @@ frmJuro2::frmJuro2(CalculatorController& controller, QWidget* parent) : frmJuro(
     connect(m_simples, &QPushButton::clicked, this, &frmJuro2::simpleMode);
     connect(m_copiar, &QPushButton::clicked, this, &frmJuro2::copySchedule);
 
+    // The report's period labels hold three digits of days.
+    m_dias->setMaxLength(3);
     m_dias->setText(QStringLiteral("30"));
     resize(sizeHint().width() + 120, sizeHint().height());
 }
@@ -158,6 +162,16 @@ bool frmJuro2::fieldKey(QLineEdit* field, QKeyEvent* event) {
     if (field == m_valPrest && !event->text().isEmpty() && m_1Parcela->text() == m_valPrest->text())
         m_1Parcela->clear();
     return false;
+}
+
+bool frmJuro2::validate() {
+    if (!frmJuro::validate()) return false;
+    // A due day of 0 is no day of the month; typing it is allowed, as the first digit of "05".
+    if (!m_diaVct->text().isEmpty() && m_diaVct->text().toInt() < 1) {
+        sayText(DueDayRange, Dialogs::Icon::Critical, m_diaVct);
+        return false;
+    }
+    return true;
 }
 
 bool frmJuro2::eventFilter(QObject* watched, QEvent* event) {

@@ -32,6 +32,7 @@ class frmJuro2 : public frmJuro {
     InstallmentFigures figures() const override;
     void daysChanged() override;
     bool fieldKey(QLineEdit* field, QKeyEvent* event) override;
+    bool validate() override;
 
   private:
     QString dateText(const QDate& date) const;

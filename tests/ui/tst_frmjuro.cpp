@@ -247,6 +247,10 @@ class TestFrmJuro : public QObject {
         QCOMPARE(text("txtDiaVct"), QString());
         type("txtValVista", "1000");
         type("txtParcelas", "3");
+        type("txtJuroAp", "1");
+        type("txtDiaVct", "0");
+        press("cmdCalcular");
+        QCOMPARE(lastMessage(), QStringLiteral("Digite o dia do vencimento entre 01 e 28"));
         type("txtDiaVct", "10");
         type("txtJuroAp", "1");
         press("cmdCalcular");
