@@ -510,7 +510,7 @@ void frmJuro::savings() {
         double(MoneyText::cents(capitalised(p->amount, p->rate, p->days)).value_or(0)) / 100;
     say(29, Dialogs::Icon::Information, nullptr, money(result),
         DocumentHooks::amountInWords(result, m_controller));
-    writeCapitalisation({initial, p->days, result, p->rate, p->start});
+    writeCapitalisation({initial, p->days, result, p->rate, p->start}, result);
 }
 
 void frmJuro::discountCheque() {
@@ -528,13 +528,13 @@ void frmJuro::discountCheque() {
     const double net = double(MoneyText::cents(r.value).value_or(0)) / 100;
     say(31, Dialogs::Icon::Information, nullptr, money(net), DocumentHooks::amountInWords(net, m_controller));
     writeCapitalisation(
-        {net, p->days, double(MoneyText::cents(p->amount).value_or(0)) / 100, p->rate, p->start});
+        {net, p->days, double(MoneyText::cents(p->amount).value_or(0)) / 100, p->rate, p->start}, net);
 }
 
-void frmJuro::writeCapitalisation(const CapitalisationFigures& figures) {
+void frmJuro::writeCapitalisation(const CapitalisationFigures& figures, double result) {
     const QString report =
         capitalisationReport(figures, m_controller.context().facts.datePattern, wording(), separators());
-    const QString entry = unGrouped(money(figures.final), separators());
+    const QString entry = unGrouped(money(result), separators());
     m_controller.engine().writeReport(report, entry);
     // A calculation of installments still waiting for its report goes on the tape too; the
     // calculator keeps this command's value.

@@ -101,7 +101,8 @@ class frmJuro : public QWidget {
         int days = 0;
     };
     std::optional<Period> askPeriod(int amountPrompt, const QString& title, int maxDays);
-    void writeCapitalisation(const CapitalisationFigures& figures);
+    // The savings' or the cheque's report; `result` is what the calculator keeps.
+    void writeCapitalisation(const CapitalisationFigures& figures, double result);
     void writeInstallmentReport(const QString& entry);
     void help();
     void vistaToggled(bool on);

@@ -205,8 +205,8 @@ class TestFrmJuro : public QObject {
         QCOMPARE(tape(), before);
     }
 
-    // Savings: four answers, the result in a message, its report on the tape, its value in the entry;
-    // a period of 0 days is refused and writes nothing.
+    // Savings and the cheque: four answers, the result in a message, its report on the tape, its
+    // value in the entry; a period of 0 days is refused and writes nothing.
     void savings_data() {
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QString>("shown");
@@ -216,17 +216,23 @@ class TestFrmJuro : public QObject {
                                    << message(29, "103,02");
         QTest::newRow("0 days") << QStringList{"100", "2", "05/12/2026", "0"} << message(30);
         QTest::newRow("31 February") << QStringList{"100", "2", "31/02/2026"} << message(30);
+        QTest::newRow("a cheque of 103,02")
+            << QStringList{"103,02", "2", "05/12/2026", "45"} << message(31, "100,00");
     }
     void savings() {
         QFETCH(QStringList, answers);
         QFETCH(QString, shown);
         open();
         m_run->dialogs.inputs = answers;
-        press("cmdCapitalizar");
+        const bool cheque = answers.first() == QLatin1String("103,02");
+        press(cheque ? "cmdDescontar" : "cmdCapitalizar");
         QCOMPARE(lastMessage(), shown);
         const bool done = shown != message(30);
         QCOMPARE(tape().contains(QStringLiteral(" 19/01/27         103,02 T")), done);
-        QCOMPARE(m_controller->engine().entry(), done ? QStringLiteral("103,02") : QStringLiteral("0"));
+        const QString entry = cheque ? QStringLiteral("100,00")
+                              : done ? QStringLiteral("103,02")
+                                     : QStringLiteral("0");
+        QCOMPARE(m_controller->engine().entry(), entry);
         QCOMPARE(m_window.isNull() || !m_window->isVisible(), done);
     }
 
