@@ -1,14 +1,18 @@
 // The engine's numbers and its entry box: what a typed character does to the number being typed,
-// how that number is shown with the display format, and the texts the engine computes with.
+// how that number is shown with the display format, the texts the engine computes with, the keys
+// that act on the entry (clear, sign, memory) and the modes and formats that change how it shows.
 
 #include "core/engine.h"
 
 #include "core/displayformat.h"
 #include "core/timetext.h"
+#include "i18n/messagecatalog.h"
+#include "platform/dialogs.h"
 
 namespace {
 
 const QString Zero = QStringLiteral("0");
+const QString ZeroTime = QStringLiteral("00:00:00");
 const QString GroupOnly = QStringLiteral("#,##0");
 
 } // namespace
@@ -164,3 +168,152 @@ void Engine::entryBoxKey(QChar c) {
         }
     }
 }
+
+// ---------------------------------------------------------------------------------------------
+// Clear, sign, memory
+
+void Engine::pressClearEntry() {
+    if (inactive()) return;
+    if (m_timeMode) {
+        if (m_visor[2] != ZeroTime) {
+            m_entry = Zero;
+            m_entrySelected = true;
+            setDisplay(ZeroTime);
+        } else {
+            clearTape();
+        }
+        return;
+    }
+    if (!displayIsZero()) {
+        if (entryIsZero())
+            entryChanged();
+        else
+            setEntry(QString(), true);
+    } else {
+        clearTape();
+    }
+}
+
+void Engine::pressSign() {
+    if (inactive()) return;
+    show(Button::Sign);
+    if (m_entry.startsWith(QLatin1Char('-')))
+        setEntry(m_entry.mid(1), false);
+    else
+        setEntry(QLatin1Char('-') + m_entry, false);
+}
+
+void Engine::clearAll() {
+    m_visor[0] = zeroDisplay();
+    m_total = m_visor[0];
+    m_visor[1] = QStringLiteral("000");
+    m_visor[2] = ZeroTime;
+    m_pending = Operator::Add;
+    m_undoTotals.clear();
+    m_undoOps.clear();
+    m_redoNumbers.clear();
+    m_redoOps.clear();
+    emit undoRedoChanged();
+    m_entry = Zero;
+    m_entrySelected = true;
+    updateMaxLength();
+    emit stateChanged();
+}
+
+void Engine::memoryAdd() {
+    if (inactive()) return;
+    addToMemory(false);
+}
+
+void Engine::memorySubtract() {
+    if (inactive()) return;
+    addToMemory(true);
+}
+
+// M+ and M-: an empty memory takes the display value (negated for M-); the result is kept as
+// plain decimal text.
+void Engine::addToMemory(bool subtract) {
+    if (m_timeMode) return; // no memory for durations
+    auto v = number(m_visor[0]);
+    if (!v) return;
+    if (subtract) v = v->negated();
+    if (m_memory.isEmpty()) {
+        m_memory = v->toString(m_separators.decimal);
+    } else if (const auto m = number(m_memory)) {
+        if (const auto r = m->add(*v)) m_memory = r->toString(m_separators.decimal);
+    }
+    m_entrySelected = true;
+    emit stateChanged();
+}
+
+bool Engine::pasteEntry(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.isEmpty() || !number(t)) return false;
+    setEntry(t, true);
+    return true;
+}
+
+void Engine::memoryClear() {
+    if (inactive()) return;
+    m_memory.clear();
+    emit stateChanged();
+}
+
+void Engine::memoryRecall() {
+    if (inactive()) return;
+    if (m_timeMode) return; // no memory for durations
+    // An empty memory recalls an empty entry, which the entry box turns into zero.
+    setEntry(m_memory, m_memory.isEmpty());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Modes and formats
+
+void Engine::setEnterAdds(bool on) {
+    m_enterAdds = on;
+    emit enterAddsChanged(on);
+    if (on && !m_enterAddsAnnounced && !m_loading && m_context.dialogs) {
+        const QString note =
+            m_context.messages && m_context.messages->language() == Language::Portuguese
+                ? QStringLiteral("NOTA: Se as HotKeys estiverem ligadas, agora CTLR+ALT+ENTER também irá dar "
+                                 "o resultado!")
+                : QStringLiteral("NOTE: If HotKeys are activated then CTRL+ALT+ENTER = Calculation's Total.");
+        m_context.dialogs->message(message(14) + QStringLiteral("\r\n\r\n") + note, QString(),
+                                   Dialogs::Icon::Information);
+    }
+    if (on) m_enterAddsAnnounced = true;
+}
+
+void Engine::chooseFormat(int index) {
+    if (!DisplayFormat::isValidIndex(index)) return;
+    if (m_timeMode) setTimeMode(false);
+    m_formatIndex = index;
+    m_pattern = DisplayFormat::pattern(index);
+    m_decimalPlaces = DisplayFormat::decimalPlaces(index);
+    if (const auto v = number(m_visor[0])) {
+        QString text = format(*v, m_pattern);
+        if (text.endsWith(m_separators.decimal)) text = format(*v, GroupOnly);
+        m_visor[0] = text.left(22);
+    }
+    updateMaxLength();
+    emit stateChanged();
+    if (!m_loading) emit formatChosen(index);
+}
+
+void Engine::setTimeMode(bool on) {
+    if (on == m_timeMode) return;
+    keyPress('=');
+    clearAll();
+    m_timeMode = on;
+    m_visor[2] = ZeroTime;
+    if (!on) m_visor[0] = zeroDisplay();
+    emit timeModeChanged(on);
+    emit stateChanged();
+}
+
+void Engine::setInsertText(bool on) {
+    m_insertText = on;
+    m_insertBuffer.clear();
+    updateMaxLength();
+}
+

@@ -2,8 +2,10 @@
 
 #include "i18n/messagecatalog.h"
 #include "shell/calculatorcontroller.h"
+#include "ui/frmconverte.h"
 #include "ui/frmjuro.h"
 #include "ui/frmjuro2.h"
+#include "ui/frmpeso.h"
 
 #include <QWidget>
 #include <functional>
@@ -32,6 +34,8 @@ QWidget* installments(CalculatorController& c, QWidget* parent) {
 const QList<ToolWindow>& toolWindows() {
     static const QList<ToolWindow> rows = {
         {CommandId::Installments, installments},
+        {CommandId::UnitConverter, [](CalculatorController& c, QWidget* p) { return new frmConverte(c, p); }},
+        {CommandId::IdealWeight, [](CalculatorController& c, QWidget* p) { return new frmPeso(c, p); }},
     };
     return rows;
 }

@@ -4,70 +4,54 @@
 #include "i18n/menucaptions.h"
 #include "shell/commandtable.h"
 
-#include <QSet>
 #include <QTest>
 
 class TestCommandTable : public QObject {
     Q_OBJECT
 
   private slots:
-    void wellFormed_data() {
-        QTest::addColumn<int>("language");
-        for (int language = 1; language <= 4; ++language) QTest::addRow("%d", language) << language;
-    }
-    // A missing catalogue text would blank a menu; a name, shortcut or hotkey given twice would make
-    // one of the two unreachable.
+    // A missing catalogue text would blank a menu or the tray's; a name, shortcut or hotkey given
+    // twice would make one of the two unreachable.
     void wellFormed() {
-        QFETCH(int, language);
-        QSet<QString> names;
-        QSet<int> shortcuts;
-        QSet<QPair<quint32, int>> hotkeys;
+        QStringList names, keys;
         for (const Command& c : CommandTable::all()) {
             if (c.kind == CommandKind::Separator || c.kind == CommandKind::Hotkey) continue;
-            QVERIFY2(!CommandTable::caption(c, language, u',').trimmed().isEmpty(), qPrintable(c.objectName));
-            QVERIFY2(!names.contains(c.objectName), qPrintable(c.objectName));
-            names.insert(c.objectName);
-            if (c.shortcut.key() != Qt::Key_unknown) {
-                QVERIFY2(!shortcuts.contains(c.shortcut.toCombined()), qPrintable(c.objectName));
-                shortcuts.insert(c.shortcut.toCombined());
-            }
+            names << c.objectName;
+            if (c.shortcut.key() != Qt::Key_unknown) keys << QString::number(c.shortcut.toCombined());
+            for (int lang = 1; lang <= 4; ++lang)
+                QVERIFY2(!CommandTable::caption(c, lang, u',').trimmed().isEmpty(), qPrintable(c.objectName));
         }
-        for (const GlobalHotkeys::Hotkey& h : CommandTable::hotkeys()) {
-            QVERIFY(!hotkeys.contains({h.keysym, int(h.modifiers)}));
-            hotkeys.insert({h.keysym, int(h.modifiers)});
-        }
-        for (const MenuCaption& c : trayMenuCaptions(language))
-            QVERIFY2(c.caption && !c.caption->trimmed().isEmpty(), qPrintable(c.objectName));
+        for (const GlobalHotkeys::Hotkey& h : CommandTable::hotkeys())
+            keys << QString("%1+%2").arg(int(h.modifiers)).arg(h.keysym);
+        for (int lang = 1; lang <= 4; ++lang)
+            for (const MenuCaption& c : trayMenuCaptions(lang))
+                QVERIFY2(!c.caption.value_or(QString()).trimmed().isEmpty(), qPrintable(c.objectName));
+        QCOMPARE(names.removeDuplicates() + keys.removeDuplicates(), 0);
     }
 
-    // The names "tray:..." are entries of the tray menu. The English rows use a decimal point.
+    // Rows "language name": the names "tray:..." are entries of the tray menu; the English rows use a
+    // decimal point.
     void captions_data() {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("catalogue, fr") << 4 << u"mnuUndo"_qs << u"&Défaire"_qs;
-        QTest::newRow("fixed, pt") << 1 << u"mnuColar"_qs << u"Colar no &Visor"_qs;
-        QTest::newRow("fixed, English for fr") << 4 << u"mnuColar"_qs << u"&Paste"_qs;
-        QTest::newRow("own language name, es") << 3 << u"mnuFrench"_qs << u"&Français"_qs;
-        QTest::newRow("decimals, comma") << 1 << u"mnuNumeral(4)"_qs << u"0,00"_qs;
-        QTest::newRow("decimals, point") << 2 << u"mnuNumeral(10)"_qs << u"0.00000000"_qs;
-        QTest::newRow("save, with its access key") << 2 << u"mnuSalvar"_qs << u"&Save in File"_qs;
-        QTest::newRow("the separator key") << 2 << u"chkVirgula"_qs << u"."_qs;
-        QTest::newRow("tray show, fr") << 4 << u"tray:mnuSystray"_qs << u"Afficher la calculatrice    Ctrl+Shift+C"_qs;
-        QTest::newRow("tray trimmed, es") << 3 << u"tray:mnuAlarme(0)"_qs << u"Hora para la Alarma"_qs;
+        QTest::newRow("4 mnuUndo") << u"&Défaire"_qs;         // from the catalogue
+        QTest::newRow("1 mnuColar") << u"Colar no &Visor"_qs; // fixed
+        QTest::newRow("4 mnuColar") << u"&Paste"_qs;          // the English one for every other language
+        QTest::newRow("3 mnuFrench") << u"&Français"_qs;      // each language in its own words
+        QTest::newRow("1 mnuNumeral(4)") << u"0,00"_qs;
+        QTest::newRow("2 mnuNumeral(10)") << u"0.00000000"_qs;
+        QTest::newRow("2 mnuSalvar") << u"&Save in File"_qs; // with its access key
+        QTest::newRow("2 chkVirgula") << u"."_qs;
+        QTest::newRow("4 tray:mnuSystray") << u"Afficher la calculatrice    Ctrl+Shift+C"_qs;
+        QTest::newRow("3 tray:mnuAlarme(0)") << u"Hora para la Alarma"_qs; // trimmed
     }
     void captions() {
-        QFETCH(int, language);
-        QFETCH(QString, name);
-        const QChar decimal = language == 2 ? u'.' : u',';
+        const QString row = QTest::currentDataTag(), name = row.mid(2);
+        const int lang = row.front().digitValue();
         QString caption;
-        if (name.startsWith("tray:")) {
-            for (const MenuCaption& c : trayMenuCaptions(language))
-                if (c.objectName == name.mid(5)) caption = c.caption.value_or(QString());
-        } else {
-            for (const Command& c : CommandTable::all())
-                if (c.objectName == name) caption = CommandTable::caption(c, language, decimal);
-        }
+        for (const MenuCaption& c : trayMenuCaptions(lang))
+            if ("tray:" + c.objectName == name) caption = c.caption.value_or(QString());
+        for (const Command& c : CommandTable::all())
+            if (c.objectName == name) caption = CommandTable::caption(c, lang, lang == 2 ? u'.' : u',');
         QTEST(caption, "caption");
     }
 };

@@ -1,92 +1,64 @@
 // F1: the tip pages, the offer of the manual, writing the manual out and opening it in a browser.
 
-#include "shell/helptips.h"
 #include "i18n/messagecatalog.h"
-#include "support/fakedesktop.h"
-#include "support/fakedialogs.h"
+#include "shell/helptips.h"
+#include "support/testcontext.h"
 
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
-
-static QByteArray bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-static const QString Shipped = QStringLiteral(":/manual/index.html");
 
 class TestHelpTips : public QObject {
     Q_OBJECT
+    static QByteArray bytes(QFile&& f) { return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
+    const QString m_manual = QString::fromUtf8(bytes(QFile(":/manual/index.html"))); // as shipped
 
   private slots:
-    // The boxes shown, in order: P a tip page, O the offer of the manual, F the failure; then
-    // " opened" when the manual was written out and opened.
+    // Rows "answers boxes". The answers: the language, then Y or N per box, and ! when opening fails.
+    // The boxes shown, in order: P a tip page, O the offer of the manual (both asking Yes or No), F the
+    // failure, which tells where the manual is; then " opened" when the manual was written out, over
+    // an older one, and opened.
     void flow_data() {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("answers"); // Y or N per box; a final ! makes opening fail
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("Portuguese, all yes") << 1 << u"YYYY"_qs << u"PPPO opened"_qs;
-        QTest::newRow("Portuguese, no on page 2") << 1 << u"YN"_qs << u"PP"_qs;
-        QTest::newRow("Spanish, no to the manual") << 3 << u"YYYN"_qs << u"PPPO"_qs;
-        QTest::newRow("English skips the pages") << 2 << u"Y"_qs << u"O opened"_qs;
-        QTest::newRow("French, opening fails") << 4 << u"Y!"_qs << u"OF opened"_qs;
+        QTest::addColumn<QString>("row");
+        for (const char* row : {"1YN PP", "3YYYN PPPO", "1YYYY PPPO opened", "2Y O opened", "4Y! OF opened"})
+            QTest::newRow(row) << QString(row);
     }
     void flow() {
-        QFETCH(int, language);
-        QFETCH(QString, answers);
-        QFETCH(QString, expected);
-        QTemporaryDir dataDir;
-        FakeDialogs dialogs;
-        FakeDesktop desktop;
-        desktop.openSucceeds = !answers.endsWith(u'!');
-        for (QChar a : answers.remove(u'!'))
-            dialogs.answers.append(a == u'Y' ? Dialogs::Answer::Yes : Dialogs::Answer::No);
-        if (askForManual(dialogs, language, u"T"_qs))
-            openManualInBrowser(dialogs, desktop, dataDir.path(), language, u"T"_qs);
-
-        // The boxes want CR LF (a bare LF or CR runs the text together on some desktops); a page has
-        // as many lines as its Portuguese original.
-        const QStringList pages = helpPages(language), portuguese = helpPages(1);
+        QFETCH(QString, row);
+        QString answers = row.section(' ', 0, 0);
+        const int lang = answers.front().digitValue();
+        TestContext r;
+        const QString manual = manualPath(r.dir.path());
+        QVERIFY(QDir().mkpath(QFileInfo(manual).path()) && QFile(manual).open(QFile::WriteOnly));
+        r.desktop.openSucceeds = !answers.endsWith(u'!');
+        for (QChar a : answers.remove(u'!').mid(1))
+            r.dialogs.answers << (a == u'Y' ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+        if (askForManual(r.dialogs, lang)) openManualInBrowser(r.dialogs, r.desktop, r.dir.path(), lang);
+        const QString failure = MessageCatalog::message(8, lang) + "\r\n\r\n" + manual;
         QString seen;
-        for (const auto& [text, title, icon, buttons, defaultButton] : dialogs.shown) {
-            const bool asks = icon == Dialogs::Icon::Information && buttons == Dialogs::Buttons::YesNo;
-            const bool page = asks && title == helpPagesTitle(language) && text == pages.value(seen.size()) &&
-                              text.count(u'\n') + text.count(u'\r') == 2 * text.count(u"\r\n"_qs) &&
-                              text.count(u"\r\n"_qs) == portuguese[seen.size()].count(u"\r\n"_qs);
-            const bool offer = asks && title == "T" && text == MessageCatalog::message(7, language);
-            // Without a browser the user learns where the manual is.
-            const bool failure = icon == Dialogs::Icon::Exclamation &&
-                                 text == MessageCatalog::message(8, language) + u"\r\n\r\n"_qs +
-                                             QDir::toNativeSeparators(manualPath(dataDir.path()));
-            seen += page ? 'P' : offer ? 'O' : failure ? 'F' : '?';
-        }
-        for (const QString& path : desktop.opened)
-            seen +=
-                path == manualPath(dataDir.path()) && bytes(path) == bytes(Shipped) ? " opened" : " wrong";
-        QCOMPARE(seen, expected);
+        for (const auto& [text, title, icon, buttons, defaultButton] : r.dialogs.shown)
+            seen += buttons != Dialogs::Buttons::YesNo           ? (text == failure ? 'F' : '?')
+                    : text == helpPages(lang).value(seen.size()) ? 'P'
+                    : text == MessageCatalog::message(7, lang)   ? 'O'
+                                                                 : '?';
+        for (const QString& path : r.desktop.opened)
+            seen += path == manual && bytes(QFile(path)) == m_manual.toUtf8() ? " opened" : " wrong";
+        QCOMPARE(seen, row.section(' ', 1));
     }
 
-    // A manual left by an older version is replaced.
-    void manualIsWrittenOut() {
-        QTemporaryDir dataDir;
-        QFile file(manualPath(dataDir.path()));
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
-                file.write("old"));
-        file.close();
-        QCOMPARE(installManual(dataDir.path()), file.fileName());
-        QCOMPARE(bytes(file.fileName()), bytes(Shipped));
-        QCOMPARE(installManual(file.fileName()), QString()); // a file where the folder should be
-    }
-
-    // It is opened from the user's disk, often without a network: nothing may be fetched, and
-    // every link of the table of contents lands on a section.
-    void manualIsSelfContained() {
-        const QString html = QString::fromUtf8(bytes(Shipped));
-        QVERIFY(html.contains(u"<meta charset=\"utf-8\">"_qs, Qt::CaseInsensitive));
-        for (const char* outside : {"http:", "https:", "//", "<script", "<link", "src=", "@import", "url("})
-            QVERIFY2(!html.contains(QLatin1String(outside), Qt::CaseInsensitive), outside);
-        for (const auto& m : QRegularExpression(u"href=\"#([^\"]*)\""_qs).globalMatch(html))
-            QVERIFY2(html.contains("id=\"" + m.captured(1) + '"'), qPrintable(m.captured(1)));
+    // The pages end their lines with CR LF (a bare LF or CR runs the text together on some desktops)
+    // and have as many lines as their Portuguese originals. Where a file takes the data folder's place
+    // no manual is written. The manual is opened from the user's disk, often without a network:
+    // nothing may be fetched, and every link of the table of contents lands on a section.
+    void pagesAndManual() {
+        const QRegularExpression bare(u"(?<!\r)\n|\r(?!\n)"_qs);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(helpPages(3)[i].count(u'\n') == helpPages(1)[i].count(u'\n') &&
+                    !(helpPages(1)[i] + helpPages(3)[i]).contains(bare));
+        QVERIFY(installManual(QCoreApplication::applicationFilePath()).isEmpty());
+        const QRegularExpression re(u"(?i)<meta charset=\"utf-8\">|//|<script|<link|src=|@import|url\\("_qs);
+        QCOMPARE(m_manual.count(re), 1); // the character set, and nothing from outside
+        for (const auto& m : QRegularExpression(u"href=\"#([^\"]*)\""_qs).globalMatch(m_manual))
+            QVERIFY2(m_manual.contains("id=\"" + m.captured(1) + '"'), qPrintable(m.captured(1)));
     }
 };
 

@@ -9,53 +9,34 @@ using namespace Startup;
 
 class TestStartup : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
+    // A start's arguments, with or without a primary running, and its road: P the primary, H a hand
+    // over, A the auxiliary calculator; s the splash, c the calculator shown, t time mode; then the
+    // word the primary acts on when the start hands it over.
     void roads_data() {
-        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("arguments");
         QTest::addColumn<bool>("primaryRunning");
-        QTest::addColumn<int>("role");
-        QTest::addColumn<bool>("splash");
-        QTest::addColumn<bool>("showsCalculator");
-        const int P = int(Role::Primary), H = int(Role::HandOver), A = int(Role::Auxiliary);
-        QTest::newRow("plain second start hands over") << "" << true << H << true << true;
-        QTest::newRow("systray sits in the tray") << "systray" << false << P << false << false;
-        QTest::newRow("SystrayWord is not systray") << "SystrayWord" << false << P << true << true;
-        QTest::newRow("outratempo with a primary") << "outratempo" << true << A << true << true;
-        QTest::newRow("outra alone is a primary") << "outra" << false << P << true << true;
+        QTest::addColumn<QString>("road");
+        QTest::newRow("plain second start hands over") << QString() << true << u"Hsc-"_qs;
+        QTest::newRow("systray, however split, sits in the tray") << u"sys tray"_qs << false << u"P---"_qs;
+        QTest::newRow("SystrayWord is not systray") << u"SystrayWord"_qs << false << u"Psc-"_qs;
+        QTest::newRow("outra tempo with a primary") << u"outra tempo"_qs << true << u"Asct"_qs;
+        QTest::newRow("outra alone is a primary") << u"outra"_qs << false << u"Psc-"_qs;
+        QTest::newRow("tempo handed over") << u"tempo"_qs << true << u"Hsct tempo"_qs;
+        QTest::newRow("juro handed over") << u"juro"_qs << true << u"Hsc- juro"_qs;
+        QTest::newRow("Tempo is not tempo") << u"Tempo"_qs << true << u"Hsc-"_qs;
     }
     void roads() {
-        QFETCH(QString, word);
+        QFETCH(QString, arguments);
         QFETCH(bool, primaryRunning);
-        QFETCH(int, role);
-        QFETCH(bool, splash);
-        QFETCH(bool, showsCalculator);
-        QCOMPARE(int(roleFor(word, primaryRunning)), role);
-        QCOMPARE(showsSplash(word), splash);
-        QCOMPARE(Startup::showsCalculator(word), showsCalculator);
-    }
-
-    void handedOverWordsAreActedOn_data() {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("acted");
-        QTest::newRow("tempo") << "tempo" << "tempo";
-        QTest::newRow("juro") << "juro" << "juro";
-        QTest::newRow("nothing") << "" << "";
-        QTest::newRow("Tempo is not tempo") << "Tempo" << "";
-    }
-    void handedOverWordsAreActedOn() {
-        QFETCH(QString, word);
-        QFETCH(QString, acted);
-        QCOMPARE(wordOfHandOver(handOverText(word, QTime(10, 0))), acted);
+        const QString word = commandWord(("tabulora " + arguments).split(u' ', Qt::SkipEmptyParts));
+        const QString handed = wordOfHandOver(handOverText(word, QTime(10, 0)));
+        QTEST(QString("PHA").mid(int(roleFor(word, primaryRunning)), 1) + (showsSplash(word) ? "s" : "-") +
+                  (Startup::showsCalculator(word) ? "c" : "-") + (auxiliaryInTimeMode(word) ? "t" : "-") +
+                  (handed.isEmpty() ? "" : " " + handed),
+              "road");
         // Two equal words in a row still differ, so the primary sees both.
         QVERIFY(handOverText(word, QTime(10, 0, 0)) != handOverText(word, QTime(10, 0, 1)));
-    }
-
-    void argumentsMakeOneWord() {
-        QCOMPARE(commandWord({QStringLiteral("tabulora")}), QString());
-        QCOMPARE(commandWord({QStringLiteral("tabulora"), QStringLiteral("outra"), QStringLiteral("tempo")}),
-                 QStringLiteral("outratempo"));
-        QVERIFY(auxiliaryInTimeMode(QStringLiteral("outratempo")));
-        QVERIFY(!auxiliaryInTimeMode(QStringLiteral("outra")));
     }
 };
 

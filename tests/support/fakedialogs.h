@@ -9,7 +9,7 @@
 // a question with no scripted answer gets what Enter would give: its default button, else Ok/No
 // (or "" for input).
 class FakeDialogs : public Dialogs {
-public:
+  public:
     struct Shown {
         QString text;
         QString title;
@@ -32,17 +32,11 @@ public:
         return inputs.isEmpty() ? QString() : inputs.takeFirst();
     }
 
-    struct SaveRequest {
-        QString title;
-        QString directory;
-        QString fileName;
-        QString filter;
-        QString defaultSuffix;
-    };
-    // Save dialogs: the request is recorded, the answer taken from `savePaths` ("" = cancel).
+    // Save dialogs: each request is recorded as "title|folder|file|filter|suffix", the answer taken
+    // from `savePaths` ("" = cancel).
     QString saveFileName(const QString& title, const QString& directory, const QString& fileName,
                          const QString& filter, const QString& defaultSuffix) override {
-        saveRequests.append({title, directory, fileName, filter, defaultSuffix});
+        saveRequests.append(QStringList{title, directory, fileName, filter, defaultSuffix}.join(u'|'));
         return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
     }
 
@@ -50,8 +44,5 @@ public:
     // Runs while a message box is up, before it is answered: what the world looks like at that moment.
     std::function<void(const Shown&)> onMessage;
     QList<Answer> answers;
-    QStringList inputs;
-    QStringList inputDefaults;
-    QList<SaveRequest> saveRequests;
-    QStringList savePaths;
+    QStringList inputs, inputDefaults, saveRequests, savePaths;
 };

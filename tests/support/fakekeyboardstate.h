@@ -5,24 +5,21 @@
 #include <functional>
 
 // Keyboard state in memory. Every setNumLock() is recorded; onCopy lets a test play the program in
-// front, e.g. put its selection on a FakeClipboard when the copy keys arrive.
+// front, e.g. put its selection on a FakeClipboard when the copy keys arrive. Without `available`
+// (no X11) nothing happens.
 class FakeKeyboardState : public KeyboardState {
   public:
     bool isAvailable() const override { return available; }
     bool numLockOn() const override { return numLock; }
     void setNumLock(bool on) override {
-        if (!available) return;
-        numLock = on;
-        numLockSets.append(on);
+        if (available) numLockSets.append(numLock = on);
     }
     void sendCopyToFocusedWindow() override {
-        if (!available) return;
-        ++copies;
-        if (onCopy) onCopy();
+        copies += available;
+        if (available && onCopy) onCopy();
     }
 
-    bool available = true;
-    bool numLock = false;
+    bool available = true, numLock = false;
     QList<bool> numLockSets;
     int copies = 0;
     std::function<void()> onCopy;

@@ -1,7 +1,7 @@
 #pragma once
 // Points HOME and XDG_CONFIG_HOME at a fresh temporary folder for as long as the object lives, so a
 // test never reads or writes the person's own files. Nothing is created below it: the program must
-// make its folders itself.
+// make its folders itself. One at a time: the next may be made only once this one is gone.
 
 #include <QByteArray>
 #include <QString>
@@ -24,12 +24,8 @@ class IsolatedHome {
 
   private:
     using Saved = std::optional<QByteArray>;
-    static Saved saved(const char* name) {
-        return qEnvironmentVariableIsSet(name) ? Saved(qgetenv(name)) : Saved();
-    }
-    static void restore(const char* name, const Saved& value) {
-        value ? qputenv(name, *value) : qunsetenv(name);
-    }
+    static Saved saved(const char* n) { return qEnvironmentVariableIsSet(n) ? Saved(qgetenv(n)) : Saved(); }
+    static void restore(const char* n, const Saved& value) { value ? qputenv(n, *value) : qunsetenv(n); }
 
     QTemporaryDir m_dir;
     Saved m_home = saved("HOME");

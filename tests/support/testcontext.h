@@ -13,6 +13,7 @@
 #include "support/fakeprinter.h"
 
 #include <QTemporaryDir>
+#include <type_traits>
 
 struct TestContext {
     QTemporaryDir dir;
@@ -31,16 +32,10 @@ struct TestContext {
         context.facts.dataDir = dir.path() + QLatin1Char('/');
         context.facts.executablePath = QStringLiteral("/usr/bin/tabulora");
         context.facts.locale = QLocale(QLocale::Portuguese, QLocale::Brazil);
-        context.messages = &messages;
-        context.clipboard = &clipboard;
-        context.dialogs = &dialogs;
-        context.desktop = &desktop;
-        context.printer = &printer;
-        context.hotkeys = &hotkeys;
-        context.keyboard = &keyboard;
-        context.channel = &channel;
-        context.now = [this] { return now; };
+        context.messages = &messages, context.clipboard = &clipboard, context.dialogs = &dialogs;
+        context.desktop = &desktop, context.printer = &printer, context.hotkeys = &hotkeys;
+        context.keyboard = &keyboard, context.channel = &channel, context.now = [this] { return now; };
     }
-    TestContext(const TestContext&) = delete;
-    TestContext& operator=(const TestContext&) = delete;
 };
+// The context points into it: neither copied nor moved (its QObject fakes see to that).
+static_assert(!std::is_copy_constructible_v<TestContext> && !std::is_move_constructible_v<TestContext>);
