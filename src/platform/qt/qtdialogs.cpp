@@ -55,12 +55,19 @@ class FocusComesBack {
     QPointer<QWidget> m_focus;
 };
 
+QWidget* QtDialogs::owner() const {
+    QWidget* front = QApplication::activeModalWidget();
+    if (!front) front = QApplication::activeWindow();
+    return front ? front : m_parent;
+}
+
 Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                                    std::optional<Answer> defaultButton) {
     const FocusComesBack focusComesBack;
-    CopyableMessageBox box(m_parent);
+    QWidget* const parent = owner();
+    CopyableMessageBox box(parent);
     // Untitled boxes carry the title of the window they belong to.
-    box.setWindowTitle(title.isEmpty() && m_parent ? m_parent->windowTitle() : title);
+    box.setWindowTitle(title.isEmpty() && parent ? parent->windowTitle() : title);
     box.setText(plain(text));
     switch (icon) {
     case Icon::Information:
@@ -114,9 +121,10 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Ic
 
 QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
     const FocusComesBack focusComesBack;
+    QWidget* const parent = owner();
     bool ok = false;
     const QString answer =
-        QInputDialog::getText(m_parent, title.isEmpty() && m_parent ? m_parent->windowTitle() : title,
+        QInputDialog::getText(parent, title.isEmpty() && parent ? parent->windowTitle() : title,
                               plain(prompt), QLineEdit::Normal, defaultText, &ok);
     return ok ? answer : QString();
 }
@@ -124,7 +132,8 @@ QString QtDialogs::input(const QString& prompt, const QString& title, const QStr
 QString QtDialogs::saveFileName(const QString& title, const QString& directory, const QString& fileName,
                                 const QString& filter, const QString& defaultSuffix) {
     const FocusComesBack focusComesBack;
-    QFileDialog dialog(m_parent, title);
+    QWidget* const parent = owner();
+    QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile); // the folder must exist, the file need not
     dialog.setNameFilter(filter);
@@ -140,4 +149,9 @@ QString QtDialogs::saveFileName(const QString& title, const QString& directory, 
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return QDir::cleanPath(dialog.selectedFiles().constFirst());
+}
+
+QString QtDialogs::openFileName(const QString& title, const QString& directory, const QString& filter) {
+    const FocusComesBack focusComesBack;
+    return QFileDialog::getOpenFileName(owner(), title, directory, filter);
 }
