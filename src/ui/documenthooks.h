@@ -1,9 +1,6 @@
 #pragma once
-// What the installment windows need from the printed documents: the amount in words of their
-// messages and one promissory note per installment of the dated plan. The documents' windows are
-// being built at the same time as these; until they are part of the program the words are left out
-// of the messages and the notes cannot be printed, and these two functions are the only places that
-// change when they arrive.
+// What the installment windows take from the printed documents: the amount in words of their
+// messages and one promissory note per installment of the dated plan.
 
 #include <QDate>
 #include <QList>
@@ -14,17 +11,16 @@ class QWidget;
 
 namespace DocumentHooks {
 
-// The amount in Portuguese words with the currency ("CENTO E TRÊS REAIS E DOIS CENTAVOS"); "" while
-// the program cannot write it.
+// The amount in Portuguese words with the currency ("CENTO E TRÊS REAIS E DOIS CENTAVOS"); "" for an
+// amount that cannot be written out.
 QString amountInWords(double amount, const CalculatorController& controller);
 
 struct PromissoryNote {
     QDate due;
     double value = 0;
 };
-// Whether one note per installment can be printed at all.
-bool promissoryNotesAvailable();
-// Shows the promissory-note window once per note, in order, each after the last one closed.
+// Shows the promissory-note window once per note, in order, each after the last one closed. A value
+// that cannot be written out in words ends the series there.
 void printPromissoryNotes(const QList<PromissoryNote>& notes, CalculatorController& controller,
                           QWidget* parent);
 

@@ -61,10 +61,6 @@ frmJuro2::frmJuro2(CalculatorController& controller, QWidget* parent) : frmJuro(
     m_simples->setAutoDefault(true);
     commands->insertWidget(1, m_imprimir);
     commands->insertWidget(2, m_simples);
-    if (!DocumentHooks::promissoryNotesAvailable()) {
-        m_imprimir->setEnabled(false);
-        m_imprimir->setToolTip(m.text(287));
-    }
 
     m_parcelasTable = new QTableWidget(0, 5, this);
     m_parcelasTable->setObjectName(QStringLiteral("lstParcelas"));

@@ -4,6 +4,8 @@
 #include "i18n/messagecatalog.h"
 #include "shell/calculatorcontroller.h"
 #include "support/testcontext.h"
+#include "ui/documentface.h"
+#include "ui/documentwindow.h"
 #include "ui/frmjuro2.h"
 #include "ui/toolwindows.h"
 
@@ -45,8 +47,8 @@ class TestFrmJuro : public QObject {
     QString lastMessage() {
         return m_run->dialogs.shown.isEmpty() ? QString() : m_run->dialogs.shown.last().text;
     }
-    static QString message(int n, const QString& p1 = {}) {
-        return MessageCatalog::message(n, Language::Portuguese, p1);
+    static QString message(int n, const QString& p1 = {}, const QString& p2 = {}) {
+        return MessageCatalog::message(n, Language::Portuguese, p1, p2);
     }
     const QString& tape() { return m_controller->engine().tape().text(); }
 
@@ -210,14 +212,14 @@ class TestFrmJuro : public QObject {
     void savings_data() {
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("45 days at 2 %")
-            << QStringList{"100", "2", "05/12/2026", "45"} << message(29, "103,02");
+        QTest::newRow("45 days at 2 %") << QStringList{"100", "2", "05/12/2026", "45"}
+                                        << message(29, "103,02", "CENTO E TRÊS REAIS E DOIS CENTAVOS");
         QTest::newRow("to a date") << QStringList{"100", "2", "05/12/2026", "19/01/2027"}
-                                   << message(29, "103,02");
+                                   << message(29, "103,02", "CENTO E TRÊS REAIS E DOIS CENTAVOS");
         QTest::newRow("0 days") << QStringList{"100", "2", "05/12/2026", "0"} << message(30);
         QTest::newRow("31 February") << QStringList{"100", "2", "31/02/2026"} << message(30);
         QTest::newRow("a cheque of 103,02")
-            << QStringList{"103,02", "2", "05/12/2026", "45"} << message(31, "100,00");
+            << QStringList{"103,02", "2", "05/12/2026", "45"} << message(31, "100,00", "CEM REAIS");
     }
     void savings() {
         QFETCH(QStringList, answers);
@@ -240,6 +242,10 @@ class TestFrmJuro : public QObject {
     // tab-separated text, the promissory notes waiting for their window, the way back to the plain one.
     void datedPlan() {
         open();
+        press("Command1");
+        QCOMPARE(
+            lastMessage(),
+            QStringLiteral("Primeiro termine o cálculo para depois solicitar impressão das promissórias."));
         QCOMPARE(text("txtDias"), QStringLiteral("30"));
         QCOMPARE(text("txtData1Parcela"), QStringLiteral("04/01/2027"));
         type("txtData1Parcela", "15032027");
@@ -266,8 +272,20 @@ class TestFrmJuro : public QObject {
         QCOMPARE(lines.value(0), QStringLiteral("Vencimento\tParcela\tJuro\tAmortização\tSaldo"));
         QCOMPARE(lines.value(1).section('\t', 0, 0), QStringLiteral("15/12/2026"));
         QCOMPARE(lines.value(2).section('\t', 0, 0), QStringLiteral("10/01/2027"));
-        QVERIFY(!m_window->findChild<QPushButton*>(QStringLiteral("Command1"))->isEnabled());
-        QCOMPARE(m_window->findChild<QPushButton*>(QStringLiteral("Command1"))->toolTip(), message(287));
+        // One promissory note per installment, in order, each with its due date and value.
+        QStringList notes;
+        std::function<void()> closeNote = [&] {
+            if (auto* note = qobject_cast<DocumentWindow*>(QApplication::activeModalWidget())) {
+                DocumentFace* f = note->face();
+                notes << f->text("txtDia") + ' ' + f->text("txtValor") + ' ' + f->text("txtExtenso1").left(9);
+                note->reject();
+            }
+            if (notes.size() < 3) QTimer::singleShot(10, closeNote);
+        };
+        QTimer::singleShot(10, closeNote);
+        press("Command1");
+        QCOMPARE(notes.join('|'),
+                 QStringLiteral("15 ***337,51 (TREZENTO|10 ***337,51 (TREZENTO|10 ***337,51 (TREZENTO"));
         press("Command2");
         QVERIFY(tape().contains(QStringLiteral(" 15/12/26       1.003,33 -")));
         QTRY_VERIFY(m_window.isNull());
