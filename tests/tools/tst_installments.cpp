@@ -27,10 +27,13 @@ class TestInstallments : public QObject {
         QTest::addColumn<int>("end");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("balance");
+        QTest::addColumn<double>("first"); // the first installment's own value, 0: none
         const auto row = [](const char* name, const char* search, double initial, int count, int days,
-                            double given, End end, const char* value = "", const char* balance = "") {
+                            double given, End end, const char* value = "", const char* balance = "",
+                            double first = 0) {
             QTest::newRow(name) << QString::fromLatin1(search) << initial << count << days << given
-                                << int(end) << QString::fromUtf8(value) << QString::fromUtf8(balance);
+                                << int(end) << QString::fromUtf8(value) << QString::fromUtf8(balance)
+                                << first;
         };
         // Comes down in cents to the first installment that leaves nothing negative (105,59: -0,08).
         row("installment of 1000 in 10 at 1 %", "installment", 1000, 10, 30, 1, End::Found, "105,58", "0,02");
@@ -45,6 +48,8 @@ class TestInstallments : public QObject {
         // The balance does not depend on the rate: the walk down never turns.
         row("one installment paid at once, below V", "rate", 1000, 1, 0, 900, End::NoConvergence);
         row("installments too small for any rate above -100 %", "rate", 1000, 2, 30, 1, End::NoConvergence);
+        row("a first installment of 500 and nine more", "installment", 1000, 10, 30, 1, End::Found, "59,53",
+            "0,07", 500);
         row("cheque of 103,02 in 45 days at 2 %", "cheque", 103.02, 0, 45, 2, End::Found, "100,00", "0,00");
     }
     void searches() {
@@ -53,7 +58,8 @@ class TestInstallments : public QObject {
         QFETCH(int, count);
         QFETCH(int, days);
         QFETCH(double, given);
-        const Loan loan{initial, count, days, {}, {}};
+        QFETCH(double, first);
+        const Loan loan{initial, count, days, first > 0 ? std::optional(first) : std::nullopt, {}};
         const SearchResult r = search == QLatin1String("rate") ? findRate(loan, given)
                                : search == QLatin1String("installment")
                                    ? findInstallment(loan, given)
