@@ -258,15 +258,10 @@ void frmJuro::setInitialValue(const QString& displayed) {
 bool frmJuro::eventFilter(QObject* watched, QEvent* event) {
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (event->type() == QEvent::FocusIn && field) {
-        const int select = field->property(SelectProperty).toInt();
-        // After the click that brought the focus has placed the caret.
-        QTimer::singleShot(0, field, [field, select] {
-            if (!field->hasFocus()) return;
-            if (select > 0)
-                field->setSelection(0, select);
-            else if (select == 0)
-                field->selectAll();
-        });
+        // After the click that brought the focus has placed the caret, or before the first key
+        // typed ahead reaches the field, whichever comes first.
+        m_selectionDue = field;
+        QTimer::singleShot(0, field, [this, field] { makeEntrySelection(field); });
     } else if (event->type() == QEvent::FocusOut && !m_busy) {
         if (field == m_valVista) m_valVista->setText(money(number(m_valVista).value_or(0)));
         if (field == m_valPrest && number(m_valPrest).value_or(0) != 0)
@@ -278,6 +273,7 @@ bool frmJuro::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (!field) return false;
+        makeEntrySelection(field);
         if (fieldKey(field, key)) return true;
         const QString text = key->text();
         if (text.isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return false;
@@ -293,6 +289,17 @@ bool frmJuro::eventFilter(QObject* watched, QEvent* event) {
         return true; // nothing else is typed into these fields
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmJuro::makeEntrySelection(QLineEdit* field) {
+    if (m_selectionDue != field) return;
+    m_selectionDue = nullptr;
+    if (!field->hasFocus()) return;
+    const int select = field->property(SelectProperty).toInt();
+    if (select > 0)
+        field->setSelection(0, select);
+    else if (select == 0)
+        field->selectAll();
 }
 
 bool frmJuro::fieldKey(QLineEdit*, QKeyEvent*) {

@@ -106,8 +106,11 @@ class frmJuro : public QWidget {
     void writeInstallmentReport(const QString& entry);
     void help();
     void vistaToggled(bool on);
+    // Selects what a field selects when it is entered, once per entry.
+    void makeEntrySelection(QLineEdit* field);
 
     CalculatorController& m_controller;
     bool m_resultOk = false;
     bool m_closeRequested = false;
+    QLineEdit* m_selectionDue = nullptr; // entered, its selection not made yet
 };
