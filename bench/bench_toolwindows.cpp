@@ -1,11 +1,13 @@
-// Opening the unit converter (Ctrl+O), the ideal weight (Shift+F5) and the cheque (Ctrl+I) from the
-// calculator: from the shortcut typed by another X client through XTest to the tool's window shown on the
-// screen (exposed), median of 30 openings each. Runs under an X server (make bench starts Xvfb).
+// Opening the unit converter (Ctrl+O), the ideal weight (Shift+F5), the cheque (Ctrl+I) and the
+// installments (Ctrl+J) from the calculator: from the shortcut typed by another X client through XTest to the
+// tool's window shown on the screen (exposed), median of 30 openings each. Runs under an X server (make bench
+// starts Xvfb).
 
 #include "benchsupport.h"
 #include "ui/frmcalcula.h"
 #include "ui/frmcheque.h"
 #include "ui/frmconverte.h"
+#include "ui/frmjuro.h"
 #include "ui/frmpeso.h"
 #include "xtesttypist.h"
 
@@ -72,8 +74,11 @@ int main(int argc, char** argv) {
     for (const QChar c : QStringLiteral("1234,56")) // a cheque needs an amount on the display
         controller.engine().keyPress(c.unicode());
     const double cheque = medianOpening<frmCheque>(calculator, typist, 0xffe3, 'i'); // Ctrl+I
+    // Last: it takes the calculator's value and clears it.
+    const double installments = medianOpening<frmJuro>(calculator, typist, 0xffe3, 'j'); // Ctrl+J
     std::printf("tool windows: from the shortcut (XTest) to the window shown, median of 30: "
-                "converter %.1f ms, ideal weight %.1f ms, cheque %.1f ms (target < 50 ms)\n",
-                converter, weight, cheque);
+                "converter %.1f ms, ideal weight %.1f ms, cheque %.1f ms, installments %.1f ms "
+                "(target < 50 ms)\n",
+                converter, weight, cheque, installments);
     return 0;
 }
