@@ -51,6 +51,7 @@ bench: test-deps build
 	$(BUILD)/bench/bench_engine
 	$(BUILD)/bench/bench_window
 	$(BUILD)/bench/bench_tapestate
+	$(BUILD)/bench/bench_installments
 	$(BUILD)/bench/bench_converter
 	$(BUILD)/bench/bench_documents
 	$(BUILD)/bench/bench_tools

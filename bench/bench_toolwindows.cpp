@@ -1,13 +1,14 @@
 // Opening the unit converter (Ctrl+O), the ideal weight (Shift+F5), the cheque (Ctrl+I), the date
-// calculator (F5) and the rule of three (Ctrl+T) from the calculator: from the shortcut typed by
-// another X client through XTest to the tool's window shown on the screen (exposed), median of 30
-// openings each. Runs under an X server (make bench starts Xvfb).
+// calculator (F5), the rule of three (Ctrl+T) and the installments (Ctrl+J) from the calculator: from
+// the shortcut typed by another X client through XTest to the tool's window shown on the screen
+// (exposed), median of 30 openings each. Runs under an X server (make bench starts Xvfb).
 
 #include "benchsupport.h"
 #include "ui/frmcalcula.h"
 #include "ui/frmcheque.h"
 #include "ui/frmconverte.h"
 #include "ui/frmdata.h"
+#include "ui/frmjuro.h"
 #include "ui/frmpeso.h"
 #include "ui/frmregra.h"
 #include "xtesttypist.h"
@@ -77,9 +78,11 @@ int main(int argc, char** argv) {
     const double cheque = medianOpening<frmCheque>(calculator, typist, 0xffe3, 'i'); // Ctrl+I
     const double date = medianOpening<frmData>(calculator, typist, 0, 0xffc2);       // F5
     const double rule = medianOpening<frmRegra>(calculator, typist, 0xffe3, 't');    // Ctrl+T
+    // Last: it takes the calculator's value and clears it.
+    const double installments = medianOpening<frmJuro>(calculator, typist, 0xffe3, 'j'); // Ctrl+J
     std::printf("tool windows: from the shortcut (XTest) to the window shown, median of 30: "
                 "converter %.1f ms, ideal weight %.1f ms, cheque %.1f ms, date calculator %.1f ms, "
-                "rule of three %.1f ms (target < 50 ms)\n",
-                converter, weight, cheque, date, rule);
+                "rule of three %.1f ms, installments %.1f ms (target < 50 ms)\n",
+                converter, weight, cheque, date, rule, installments);
     return 0;
 }

@@ -348,10 +348,13 @@ void Engine::writeReport(const QString& report, const QString& entry, bool close
     if (!m_loading) emit tapeSettled();
 }
 
-void Engine::settleForTool() {
-    if (inactive()) return;
+QString Engine::settleForTool() {
+    if (inactive()) return {};
+    // With nothing pending a lone "=" would only add a separator: the number shown is what counts.
     if (TapeLine::isNumberMarker(m_tape.lastMarker())) keyPress('=');
+    const QString shown = displayIsZero() ? QString() : m_visor[0];
     clearAll();
+    return shown;
 }
 
 // ---------------------------------------------------------------------------------------------

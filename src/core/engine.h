@@ -118,9 +118,10 @@ class Engine : public QObject {
     FileNotices& fileNotices() { return m_notices; }
     QString dateHeader() const;
 
-    // A tool that reports when it closes starts from a settled calculator: a calculation in progress
-    // is totalled as "=" would total it, then the calculator is cleared.
-    void settleForTool();
+    // A side tool is opening: a calculation in progress is totalled as "=" would, and the calculator
+    // is cleared. Returns what the display showed then, the total or a number just typed ("" for
+    // zero), which the tool may take as its starting value.
+    QString settleForTool();
 
   signals:
     void stateChanged();

@@ -101,7 +101,8 @@ QList<Command> build() {
           "Calcular Peso Ideal (IMC)", "Ideal Weight").word = QStringLiteral("peso");
     r.check(Id::TimeMode, "mnuTempo", Id::MenuOptions, 92, Qt::Key_F8, &C::toggleTimeMode,
             [](const C& c) { return c.engine().timeMode(); }).word = QStringLiteral("tempo");
-    r.entry(Id::Installments, "mnuJuro", Id::MenuOptions, 93, ctrl(Qt::Key_J), later).word = QStringLiteral("juro");
+    r.entry(Id::Installments, "mnuJuro", Id::MenuOptions, 93, ctrl(Qt::Key_J),
+            [](C& c) { c.openTool(Id::Installments); }).word = QStringLiteral("juro");
     r.entry(Id::RuleOfThree, "mnuRegra", Id::MenuOptions, 177, ctrl(Qt::Key_T), [](C& c) { c.openTool(Id::RuleOfThree); });
     r.separator(Id::MenuOptions);
     r.entry(Id::CopyDisplay, "mnuCopiar", Id::MenuOptions, 94, ctrl(Qt::Key_C), &C::copyDisplay);

@@ -303,9 +303,16 @@ void DocumentWindow::showEvent(QShowEvent* event) {
     const QString section = QString::fromUtf8(m_form.section);
     const auto height = store()->readMeasure(section, QStringLiteral("Height"), 0, locale);
     const auto width = store()->readMeasure(section, QStringLiteral("Width"), 0, locale);
+    // The size kept is the outer one, frame included; the window manager has not framed this window
+    // yet, so the frame of the window it opened from stands for its own. Without that, every opening
+    // would grow by a title bar (the dated plan opens one note after another).
+    QSize frame;
+    if (const QWidget* opener = parentWidget() ? parentWidget()->window() : nullptr;
+        opener && opener->isVisible())
+        frame = opener->frameGeometry().size() - opener->geometry().size();
     if (height && width && *height > 0 && *width > 0)
-        resize(qMax(minimumSizeHint().width(), int(*width / TwipsPerPixel)),
-               qMax(minimumSizeHint().height(), int(*height / TwipsPerPixel)));
+        resize(qMax(minimumSizeHint().width(), int(*width / TwipsPerPixel) - frame.width()),
+               qMax(minimumSizeHint().height(), int(*height / TwipsPerPixel) - frame.height()));
 }
 
 void DocumentWindow::done(int result) {
