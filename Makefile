@@ -7,7 +7,8 @@ JOBS       ?= $(shell nproc)
 
 BUILD_PKGS = g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n librtmidi-dev libxcb-keysyms1-dev \
              libxcb-xtest0-dev libxcb-xkb-dev libxtst-dev libx11-dev libxkbcommon-dev
-TEST_PKGS  = xvfb xauth x11-xkb-utils xdotool xclip x11-utils xterm poppler-utils imagemagick trayer openbox
+TEST_PKGS  = xvfb xauth x11-xkb-utils xdotool xclip x11-utils xterm poppler-utils imagemagick trayer openbox \
+             dbus-daemon python3-dbus python3-gi
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
