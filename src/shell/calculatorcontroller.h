@@ -70,6 +70,9 @@ class CalculatorController : public QObject {
     void keyReleased();
     // Where the user put the caret in the tape (find goes on from there).
     void setTapeCaret(qsizetype position) { m_finder.setCaret(position); }
+    // Whether the tray's utilities stand in the menu (the primary's calculator only).
+    void setUtilitiesAvailable(bool available) { m_utilitiesAvailable = available; }
+    bool utilitiesAvailable() const { return m_utilitiesAvailable; }
     // Whether text of the tape is selected: a copy made then comes from the tape itself.
     void setTapeSelected(bool selected) { m_tapeSelected = selected; }
 
@@ -155,6 +158,7 @@ class CalculatorController : public QObject {
     bool m_visible = false;
     bool m_hotkeysUnavailableSaid = false;
     bool m_tapeSelected = false;
+    bool m_utilitiesAvailable = false;
     bool m_pasteUnavailableSaid = false;
     // While Ctrl+Insert waits for the program in front to copy, later hotkeys wait their turn.
     bool m_takingSelection = false;

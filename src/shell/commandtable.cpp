@@ -117,7 +117,7 @@ QList<Command> build() {
         .enabled = [](const C& c) { return c.engine().canRedo(); };
     r.separator(Id::MenuOptions);
     // Its entries are the tray's utilities, which the tray window lends to the calculator's menu.
-    r.menu(Id::MenuUtilities, "mnuUtil", 83, Id::MenuOptions);
+    r.menu(Id::MenuUtilities, "mnuUtil", 83, Id::MenuOptions).enabled = &C::utilitiesAvailable;
 
     r.menu(Id::MenuTape, "mnuFita", 96);
     r.check(Id::EditTape, "mnuEditar", Id::MenuTape, 97, Qt::Key_F2, &C::toggleEditMode,

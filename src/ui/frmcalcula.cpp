@@ -384,6 +384,7 @@ void frmCalcula::setUtilitiesMenu(QMenu* menu) {
     options->removeAction(placeholder);
     if (placeholder->menu()) placeholder->menu()->deleteLater();
     m_actions.insert(QStringLiteral("mnuUtil"), menu->menuAction());
+    m_controller.setUtilitiesAvailable(true);
     translate();
 }
 
