@@ -51,8 +51,10 @@ bench: test-deps build
 	$(BUILD)/bench/bench_engine
 	$(BUILD)/bench/bench_window
 	$(BUILD)/bench/bench_tapestate
+	$(BUILD)/bench/bench_converter
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_startup
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_hotkey
+	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_toolwindows
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -92,7 +92,8 @@ QList<Command> build() {
     r.entry(Id::AnotherCalculator, "mnuOutra", Id::MenuOptions, 89, Qt::Key_F6, &C::openAnotherCalculator);
     r.entry(Id::DesktopCalculator, "mnuWindows", Id::MenuOptions, 90, Qt::Key_F7, &C::openDesktopCalculator);
     r.entry(Id::DateCalculator, "mnuData", Id::MenuOptions, 91, Qt::Key_F5, later).word = QStringLiteral("data");
-    fixed(r.entry(Id::IdealWeight, "mnuPeso", Id::MenuOptions, 0, QKeyCombination(Qt::ShiftModifier, Qt::Key_F5), later),
+    fixed(r.entry(Id::IdealWeight, "mnuPeso", Id::MenuOptions, 0, QKeyCombination(Qt::ShiftModifier, Qt::Key_F5),
+                  [](C& c) { c.openTool(Id::IdealWeight); }),
           "Calcular Peso Ideal (IMC)", "Ideal Weight").word = QStringLiteral("peso");
     r.check(Id::TimeMode, "mnuTempo", Id::MenuOptions, 92, Qt::Key_F8, &C::toggleTimeMode,
             [](const C& c) { return c.engine().timeMode(); }).word = QStringLiteral("tempo");
@@ -108,7 +109,8 @@ QList<Command> build() {
         .portugueseOnly = true;
     fixed(r.entry(Id::PromissoryNote, "mnuPromissoria", Id::MenuOptions, 0, ctrl(Qt::Key_N), later),
           "Imprimir &Nota Promissória").portugueseOnly = true;
-    fixed(r.entry(Id::UnitConverter, "mnuConverte", Id::MenuOptions, 0, ctrl(Qt::Key_O), later),
+    fixed(r.entry(Id::UnitConverter, "mnuConverte", Id::MenuOptions, 0, ctrl(Qt::Key_O),
+                  [](C& c) { c.openTool(Id::UnitConverter); }),
           "Converter &Pesos e Medidas").portugueseOnly = true;
     r.separator(Id::MenuOptions);
     r.entry(Id::Undo, "mnuUndo", Id::MenuOptions, 217, ctrl(Qt::Key_Z), [](C& c) { c.engine().undo(); })

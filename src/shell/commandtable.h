@@ -129,6 +129,10 @@ enum class CommandId {
     MinimizeToggle, // Ctrl+Space
 };
 
+// The keypad's commands follow Button one for one.
+static_assert(int(CommandId::MemoryAdd) - int(CommandId::Digit0) == int(Button::MemoryAdd) &&
+              int(CommandId::Separator) - int(CommandId::Digit0) == int(Button::Separator));
+
 enum class CommandKind {
     Menu,      // a menu of the menu bar (no parent) or a submenu
     Entry,     // a menu entry

@@ -485,6 +485,9 @@ WindowMeasures frmCalcula::measures() const {
 }
 
 void frmCalcula::closeEvent(QCloseEvent* event) {
+    // The tools go first: a report they leave on closing is on the tape before it is saved.
+    for (const QPointer<QWidget>& tool : std::as_const(m_tools))
+        if (tool) tool->close();
     m_controller.windowClosing(measures());
     QMainWindow::closeEvent(event);
     emit closed();

@@ -1,6 +1,8 @@
 #include "ui/toolwindows.h"
 
 #include "shell/calculatorcontroller.h"
+#include "ui/frmconverte.h"
+#include "ui/frmpeso.h"
 
 #include <QWidget>
 #include <functional>
@@ -16,7 +18,10 @@ struct ToolWindow {
 
 // One row per tool window.
 const QList<ToolWindow>& toolWindows() {
-    static const QList<ToolWindow> rows = {};
+    static const QList<ToolWindow> rows = {
+        {CommandId::UnitConverter, [](CalculatorController& c, QWidget* p) { return new frmConverte(c, p); }},
+        {CommandId::IdealWeight, [](CalculatorController& c, QWidget* p) { return new frmPeso(c, p); }},
+    };
     return rows;
 }
 
