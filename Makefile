@@ -55,6 +55,7 @@ bench: test-deps build
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_startup
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_hotkey
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_toolwindows
+	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_monitor
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
