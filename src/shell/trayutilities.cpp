@@ -74,7 +74,10 @@ QString TrayUtilities::message(int number, const QString& p1, const QString& p2)
 }
 
 void TrayUtilities::tell(const QString& text, Dialogs::Icon icon) {
-    if (m_context.dialogs) m_context.dialogs->message(text, QString(), icon);
+    if (!m_context.dialogs) return;
+    ++m_boxesUp;
+    m_context.dialogs->message(text, QString(), icon);
+    --m_boxesUp;
 }
 
 void TrayUtilities::start() {
@@ -108,18 +111,19 @@ void TrayUtilities::tick() {
             // The computer slept through the time: turning it off now would surprise the user.
             m_shutdown.reset();
             setSounding(m_ringing > 0);
-            emit changed();
             tell(message(343, due.toString(TimeFormat)), Dialogs::Icon::Exclamation);
+            emit changed();
         } else if (now >= due) {
             m_shutdown.reset();
             const QString refusal = m_context.power ? m_context.power->powerOff() : message(348);
             setSounding(m_ringing > 0);
-            emit changed();
             if (refusal.isEmpty()) {
+                emit changed();
                 emit powerOffAccepted();
                 return;
             }
             tell(message(342, refusal), Dialogs::Icon::Critical);
+            emit changed();
         } else if (now >= due.addSecs(-TrayClock::WarningSeconds)) {
             setSounding(true);
         }
@@ -136,11 +140,13 @@ void TrayUtilities::tick() {
     }
     if (ringing.isEmpty() && missed.isEmpty()) return;
     keepAlarms();
-    emit changed();
     for (const Alarm& a : missed)
         tell(message(340, a.due.toString(TimeFormat), a.reason), Dialogs::Icon::Exclamation);
     for (const Alarm& a : ringing)
         ring(a);
+    // Told only once the boxes are answered: with the calculator closed and nothing else pending,
+    // the program ends on this news, and must not take the box of the alarm with it.
+    emit changed();
 }
 
 void TrayUtilities::ring(const Alarm& alarm) {
@@ -163,8 +169,8 @@ void TrayUtilities::alarmClicked(int index) {
     if (index >= 0 && index < m_alarms.size()) {
         m_alarms.removeAt(index);
         keepAlarms();
-        emit changed();
         tell(message(38), Dialogs::Icon::Exclamation);
+        emit changed();
         return;
     }
     if (!m_context.dialogs) return;
@@ -191,8 +197,8 @@ void TrayUtilities::shutdownClicked() {
     if (m_shutdown) {
         m_shutdown.reset();
         setSounding(m_ringing > 0);
-        emit changed();
         tell(message(38), Dialogs::Icon::Exclamation);
+        emit changed();
         return;
     }
     if (!m_context.dialogs) return;

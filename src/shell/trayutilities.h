@@ -65,8 +65,9 @@ class TrayUtilities : public QObject {
     void createStartMenuEntry();
     static QString startMenuEntryPath();
 
-    // An alarm or the shutdown is scheduled: the program stays when the calculator closes.
-    bool pending() const { return !m_alarms.isEmpty() || m_shutdown.has_value(); }
+    // An alarm or the shutdown is scheduled, or one of their boxes is up: the program stays when
+    // the calculator closes.
+    bool pending() const { return !m_alarms.isEmpty() || m_shutdown.has_value() || m_boxesUp > 0; }
     bool sounding() const { return m_beeper.isActive(); }
     // Whether the calculator is in sight; when it is not, an alarm is also a desktop notification.
     void setCalculatorShown(bool shown) { m_calculatorShown = shown; }
@@ -95,6 +96,7 @@ class TrayUtilities : public QObject {
     bool m_protection = false;
     bool m_calculatorShown = false;
     int m_ringing = 0; // alarm boxes up
+    int m_boxesUp = 0; // any box of these utilities
     QTimer m_clock;
     QTimer m_beeper;
 };

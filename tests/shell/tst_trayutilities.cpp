@@ -27,9 +27,17 @@ QDateTime at(const QString& when) {
 
 struct Tray : IsolatedHome, TestContext {
     SettingsStore store{dir.filePath("Tabulora.ini")};
+    // "b" a box shown, "e" news that nothing keeps the program any more (with the calculator closed it
+    // ends there), "c" other news of the entries: no box may follow an "e".
+    QString order;
     std::unique_ptr<TrayUtilities> tray = restart();
 
-    std::unique_ptr<TrayUtilities> restart() { return std::make_unique<TrayUtilities>(context, &store); }
+    std::unique_ptr<TrayUtilities> restart() {
+        auto utilities = std::make_unique<TrayUtilities>(context, &store);
+        QObject::connect(utilities.get(), &TrayUtilities::changed,
+                         [this, u = utilities.get()] { order += u->pending() ? 'c' : 'e'; });
+        return utilities;
+    }
     QStringList told() const {
         QStringList texts;
         for (const FakeDialogs::Shown& s : dialogs.shown)
@@ -107,7 +115,10 @@ class TestTrayUtilities : public QObject {
         Tray t;
         t.dialogs.inputs = inputs;
         QList<bool> sounding;
-        t.dialogs.onMessage = [&](const FakeDialogs::Shown&) { sounding.append(t.tray->sounding()); };
+        t.dialogs.onMessage = [&](const FakeDialogs::Shown&) {
+            sounding.append(t.tray->sounding());
+            t.order += 'b';
+        };
         while (!t.dialogs.inputs.isEmpty())
             t.tray->alarmClicked(int(t.tray->alarms().size()));
         QVERIFY(t.dialogs.inputDefaults.value(0) == "09:30:15");
@@ -119,6 +130,7 @@ class TestTrayUtilities : public QObject {
         QCOMPARE(sounding.count(true), rang);
         QCOMPARE(t.notifications.shown.size(), rang);
         QVERIFY(!t.tray->sounding());
+        QVERIFY2(!t.order.contains(QRegularExpression("e.*b")), qPrintable(t.order));
     }
 
     // Alarms are kept: a restart offers them again, and one missed meanwhile is told once.
@@ -201,9 +213,11 @@ class TestTrayUtilities : public QObject {
         t.tray->shutdownClicked();
         QCOMPARE(t.tray->shutdownAt(), std::optional(at("23:00:00")));
         QVERIFY(t.tray->pending());
+        t.dialogs.onMessage = [&](const FakeDialogs::Shown&) { t.order += 'b'; };
         t.tray->shutdownClicked();
         t.tickAt({"23:00:00"});
         QCOMPARE(t.told().last(), msg(38));
+        QVERIFY2(t.order.endsWith("be"), qPrintable(t.order));
         QCOMPARE(t.power.powerOffs, 0);
         QVERIFY(!t.tray->pending());
     }
