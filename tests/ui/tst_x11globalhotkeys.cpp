@@ -1,8 +1,7 @@
 // The X11 hotkeys against a real X server (Xvfb, as tests/CMakeLists.txt starts it: a held key
 // repeats once after 300 ms, then not for 10 s), driven by xdotool, with another X client in front
-// that reports every key reaching it, which also receives the paste window's keys. Without X the
-// services must declare themselves unavailable.
-// tests/e2e/test_hotkeys.sh covers the calculator's own use of them.
+// that reports every key reaching it. Without X the services must declare themselves unavailable.
+// tests/e2e/test_hotkeys.sh covers the calculator's own use of them, test_paste.sh the paste keys.
 
 #include "platform/x11/x11globalhotkeys.h"
 #include "platform/x11/x11hotkeymatcher.h"
@@ -239,20 +238,6 @@ class TestX11GlobalHotkeys : public QObject, public QAbstractNativeEventFilter {
         QCOMPARE(std::exchange(m_fired, {}), Ids{Id::TakeSelection});
         QVERIFY(m_otherKeys[0].response_type == XCB_KEY_PRESS && m_otherKeys[0].state & XCB_MOD_MASK_CONTROL);
         QCOMPARE(xcb_key_symbols_get_keysym(m_symbols, m_otherKeys[0].detail, 0), xcb_keysym_t(XK_c));
-    }
-
-    // The paste window's keys reach the program in front: Home, then End with Shift held (the field's
-    // line selected), then V with Control.
-    void pasteSelectsTheFieldAndPastes() {
-        m_keyboard.sendPasteToFocusedWindow();
-        QVERIFY(QTest::qWaitFor([&] { return readOther() == 6; }));
-        QList<std::pair<xcb_keysym_t, quint16>> typed;
-        for (const xcb_key_press_event_t& k : m_otherKeys)
-            if (k.response_type == XCB_KEY_PRESS)
-                typed.append({xcb_key_symbols_get_keysym(m_symbols, k.detail, 0),
-                              quint16(k.state & (XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL))});
-        QCOMPARE(typed, (QList<std::pair<xcb_keysym_t, quint16>>{
-                            {XK_Home, 0}, {XK_End, XCB_MOD_MASK_SHIFT}, {XK_v, XCB_MOD_MASK_CONTROL}}));
     }
 };
 
