@@ -203,41 +203,34 @@ class TestFrmCalcula : public QObject {
         QVERIFY(said.startsWith(m_run.messages.text(242).left(30)) && said.contains("calc1.fita.damaged-"));
     }
 
-    // A right click on the display copies it and opens the paste window: a click on it hides it, and a
-    // second later the keys go to the program in front; Esc gives up. Where nothing can type into
-    // other programs, the copy is all, and the user is told so once.
+    // A right click on the display copies it and opens the paste window, which Esc closes without a
+    // key sent (tests/e2e/test_paste.sh pastes with it). Where nothing can type into other programs,
+    // the copy is all, and the user is told so once.
     void rightClickOnTheDisplayOpensThePasteWindow_data() {
         QTest::addColumn<bool>("canType");
-        QTest::addColumn<bool>("clicked");
-        QTest::newRow("clicked") << true << true;
-        QTest::newRow("Esc") << true << false;
-        QTest::newRow("no X11") << false << false;
+        QTest::newRow("X11") << true;
+        QTest::newRow("no X11") << false;
     }
     void rightClickOnTheDisplayOpensThePasteWindow() {
         QFETCH(bool, canType);
-        QFETCH(bool, clicked);
         m_run.keyboard.available = canType;
         m_run.keyboard.pastes = 0;
         type("12,5");
-        QTest::mouseClick(child("lblVisor(0)"), Qt::RightButton);
-        QCOMPARE(m_run.clipboard.text(), "12,5");
-        QPointer<frmPaste> paste = m_window->findChild<frmPaste*>();
-        QCOMPARE(bool(paste), canType);
-        if (!canType) {
+        for (int click = 0; click < 2; ++click) {
             QTest::mouseClick(child("lblVisor(0)"), Qt::RightButton);
-            QCOMPARE(m_run.dialogs.shown.size(), 1);
-            QCOMPARE(m_run.dialogs.shown[0].text, m_run.messages.text(350));
-            m_run.keyboard.available = true;
-            return;
+            QCOMPARE(m_run.clipboard.text(), "12,5");
+            QPointer<frmPaste> paste = m_window->findChild<frmPaste*>();
+            QCOMPARE(bool(paste), canType);
+            if (paste) {
+                QVERIFY(paste->isVisible() && paste->isModal());
+                QTest::keyClick(paste, Qt::Key_Escape);
+                QTRY_VERIFY(!paste);
+            }
         }
-        QVERIFY(paste->isVisible() && paste->isModal() && m_run.dialogs.shown.isEmpty());
-        if (clicked)
-            QTest::mouseClick(paste, Qt::LeftButton);
-        else
-            QTest::keyClick(paste, Qt::Key_Escape);
-        QVERIFY(!clicked || !paste->isVisible());
-        QTRY_VERIFY(!paste);
-        QCOMPARE(m_run.keyboard.pastes, int(clicked));
+        QCOMPARE(m_run.keyboard.pastes, 0);
+        QCOMPARE(m_run.dialogs.shown.size(), canType ? 0 : 1);
+        if (!canType) QCOMPARE(m_run.dialogs.shown[0].text, m_run.messages.text(350));
+        m_run.keyboard.available = true;
     }
 
     // The menus follow a switch of language, the tools of Portuguese alone included; F1 then offers
