@@ -28,4 +28,9 @@ class Dialogs {
                                  const QString& /*defaultSuffix*/) {
         return {};
     }
+    // Asks for an existing file to read, listing the files matching `filter`; "" on cancel.
+    virtual QString openFileName(const QString& /*title*/, const QString& /*directory*/,
+                                 const QString& /*filter*/) {
+        return {};
+    }
 };

@@ -89,6 +89,12 @@ void SettingsStore::write(const QString& section, const QString& key, const QStr
     m_settings->sync();
 }
 
+void SettingsStore::write(const QString& section, const QList<std::pair<QString, QString>>& keysAndTexts) {
+    for (const auto& [key, text] : keysAndTexts)
+        m_settings->setValue(settingsKey(section, key), text);
+    m_settings->sync();
+}
+
 std::optional<double> SettingsStore::readMeasure(const QString& section, const QString& key,
                                                  double defaultTwips, const QLocale& locale) const {
     const std::optional<QString> text = lookup(section, key);

@@ -8,10 +8,12 @@
 // before write() returns (merged key by key with what is on disk, so the other calculator's keys
 // survive), and every read first picks up what another process may have written since.
 
+#include <QList>
 #include <QLocale>
 #include <QString>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QSettings;
 
@@ -41,6 +43,8 @@ class SettingsStore {
 
     QString read(const QString& section, const QString& key, const QString& defaultValue) const;
     void write(const QString& section, const QString& key, const QString& text);
+    // Several keys of one section reach the disk together (a form's layout has dozens).
+    void write(const QString& section, const QList<std::pair<QString, QString>>& keysAndTexts);
 
     // std::nullopt when the stored text is not a number of `locale`; the default when missing.
     std::optional<double> readMeasure(const QString& section, const QString& key, double defaultTwips,

@@ -480,6 +480,11 @@ void CalculatorController::setInsertText(bool on) {
     writeOption(Option::InsertText);
 }
 
+void CalculatorController::setPrintDevice(const QString& name) {
+    m_options.printDevice = name;
+    writeOption(Option::PrintDevice);
+}
+
 void CalculatorController::chooseFormat(int index) {
     m_engine.chooseFormat(index);
 }

@@ -115,6 +115,10 @@ class CalculatorController : public QObject {
     void toggleMinimized() { emit minimizeToggleRequested(); }
     // A side tool's window is to be opened (or brought forward).
     void openTool(CommandId id) { emit toolRequested(id); }
+    // The settings store of the run (null: nothing is kept), for the tools' own sections.
+    SettingsStore* store() const { return m_store; }
+    // The printer of cheques and promissory notes ("ImpDispo"; "" is the default printer).
+    void setPrintDevice(const QString& name);
 
   signals:
     // Checked and enabled states of the commands may have changed.

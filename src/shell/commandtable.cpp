@@ -103,11 +103,14 @@ QList<Command> build() {
     r.entry(Id::CopyDisplay, "mnuCopiar", Id::MenuOptions, 94, ctrl(Qt::Key_C), &C::copyDisplay);
     fixed(r.entry(Id::PasteDisplay, "mnuColar", Id::MenuOptions, 0, ctrl(Qt::Key_V), &C::pasteIntoDisplay),
           "Colar no &Visor", "&Paste");
-    fixed(r.entry(Id::AmountInWords, "mnuExtenso", Id::MenuOptions, 0, ctrl(Qt::Key_E), later),
+    fixed(r.entry(Id::AmountInWords, "mnuExtenso", Id::MenuOptions, 0, ctrl(Qt::Key_E),
+                  [](C& c) { c.openTool(Id::AmountInWords); }),
           "Copiar o Visor por &Extenso").portugueseOnly = true;
-    fixed(r.entry(Id::Cheque, "mnuCheque", Id::MenuOptions, 0, ctrl(Qt::Key_I), later), "&Imprimir Cheque")
+    fixed(r.entry(Id::Cheque, "mnuCheque", Id::MenuOptions, 0, ctrl(Qt::Key_I), [](C& c) { c.openTool(Id::Cheque); }),
+          "&Imprimir Cheque")
         .portugueseOnly = true;
-    fixed(r.entry(Id::PromissoryNote, "mnuPromissoria", Id::MenuOptions, 0, ctrl(Qt::Key_N), later),
+    fixed(r.entry(Id::PromissoryNote, "mnuPromissoria", Id::MenuOptions, 0, ctrl(Qt::Key_N),
+                  [](C& c) { c.openTool(Id::PromissoryNote); }),
           "Imprimir &Nota Promissória").portugueseOnly = true;
     fixed(r.entry(Id::UnitConverter, "mnuConverte", Id::MenuOptions, 0, ctrl(Qt::Key_O),
                   [](C& c) { c.openTool(Id::UnitConverter); }),

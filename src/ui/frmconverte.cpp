@@ -194,15 +194,5 @@ bool frmConverte::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmConverte::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        focusNextChild();
-        return;
-    case Qt::Key_Escape:
-        close();
-        return;
-    default:
-        QWidget::keyPressEvent(event);
-    }
+    if (!moveOnEnterCloseOnEsc(this, event)) QWidget::keyPressEvent(event);
 }

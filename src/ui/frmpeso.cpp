@@ -249,17 +249,7 @@ void frmPeso::placeGauge() {
 }
 
 void frmPeso::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        focusNextChild();
-        return;
-    case Qt::Key_Escape:
-        close();
-        return;
-    default:
-        QWidget::keyPressEvent(event);
-    }
+    if (!moveOnEnterCloseOnEsc(this, event)) QWidget::keyPressEvent(event);
 }
 
 // A calculation whose advice is still shown goes on the tape.

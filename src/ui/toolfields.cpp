@@ -2,6 +2,7 @@
 
 #include "tools/numberentry.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -81,4 +82,21 @@ void ActionLabel::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+bool moveOnEnterCloseOnEsc(QWidget* window, QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // The window's own Tab handling: the same next control a Tab would reach.
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &tab);
+        return true;
+    }
+    case Qt::Key_Escape:
+        window->close();
+        return true;
+    default:
+        return false;
+    }
 }

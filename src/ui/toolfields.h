@@ -6,12 +6,17 @@
 #include <QLabel>
 #include <functional>
 
+class QKeyEvent;
 class QLineEdit;
 
 // Filters the keys typed into `field` (see admitNumberKey); the filter belongs to the field.
 void makeNumberField(QLineEdit* field, QChar decimal, bool minusAllowed);
 // The whole text is selected whenever `field` gets the focus, by Tab or by the mouse.
 void selectAllOnFocus(QLineEdit* field);
+
+// The keys of a tool window whose Enter moves on as Tab does: Enter/Return to the next control, Esc
+// closes. Returns whether the key was one of them.
+bool moveOnEnterCloseOnEsc(QWidget* window, QKeyEvent* event);
 
 class ActionLabel : public QLabel {
   public:

@@ -39,10 +39,16 @@ class FakeDialogs : public Dialogs {
         saveRequests.append(QStringList{title, directory, fileName, filter, defaultSuffix}.join(u'|'));
         return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
     }
+    // Open dialogs: recorded among the save requests with an empty file and suffix, answered from
+    // `openPaths`.
+    QString openFileName(const QString& title, const QString& directory, const QString& filter) override {
+        saveRequests.append(QStringList{title, directory, QString(), filter, QString()}.join(u'|'));
+        return openPaths.isEmpty() ? QString() : openPaths.takeFirst();
+    }
 
     QList<Shown> shown;
     // Runs while a message box is up, before it is answered: what the world looks like at that moment.
     std::function<void(const Shown&)> onMessage;
     QList<Answer> answers;
-    QStringList inputs, inputDefaults, saveRequests, savePaths;
+    QStringList inputs, inputDefaults, saveRequests, savePaths, openPaths;
 };

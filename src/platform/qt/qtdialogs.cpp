@@ -55,12 +55,19 @@ class FocusComesBack {
     QPointer<QWidget> m_focus;
 };
 
+QWidget* QtDialogs::owner() const {
+    QWidget* front = QApplication::activeModalWidget();
+    if (!front) front = QApplication::activeWindow();
+    return front ? front : m_parent;
+}
+
 Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Icon icon, Buttons buttons,
                                    std::optional<Answer> defaultButton) {
     const FocusComesBack focusComesBack;
-    CopyableMessageBox box(m_parent);
+    QWidget* const parent = owner();
+    CopyableMessageBox box(parent);
     // Untitled boxes carry the title of the window they belong to.
-    box.setWindowTitle(title.isEmpty() && m_parent ? m_parent->windowTitle() : title);
+    box.setWindowTitle(title.isEmpty() && parent ? parent->windowTitle() : title);
     box.setText(plain(text));
     switch (icon) {
     case Icon::Information:
@@ -114,8 +121,9 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Ic
 
 QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
     const FocusComesBack focusComesBack;
-    QInputDialog dialog(m_parent);
-    dialog.setWindowTitle(title.isEmpty() && m_parent ? m_parent->windowTitle() : title);
+    QWidget* const parent = owner();
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title.isEmpty() && parent ? parent->windowTitle() : title);
     dialog.setLabelText(plain(prompt));
     dialog.setTextValue(defaultText);
     // A short prompt would make the box narrower than its own title ("Agendar Horário para Alarme"),
@@ -128,7 +136,8 @@ QString QtDialogs::input(const QString& prompt, const QString& title, const QStr
 QString QtDialogs::saveFileName(const QString& title, const QString& directory, const QString& fileName,
                                 const QString& filter, const QString& defaultSuffix) {
     const FocusComesBack focusComesBack;
-    QFileDialog dialog(m_parent, title);
+    QWidget* const parent = owner();
+    QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile); // the folder must exist, the file need not
     dialog.setNameFilter(filter);
@@ -144,4 +153,9 @@ QString QtDialogs::saveFileName(const QString& title, const QString& directory, 
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return QDir::cleanPath(dialog.selectedFiles().constFirst());
+}
+
+QString QtDialogs::openFileName(const QString& title, const QString& directory, const QString& filter) {
+    const FocusComesBack focusComesBack;
+    return QFileDialog::getOpenFileName(owner(), title, directory, filter);
 }

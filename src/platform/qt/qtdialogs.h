@@ -13,7 +13,12 @@ class QtDialogs : public Dialogs {
     QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString saveFileName(const QString& title, const QString& directory, const QString& fileName,
                          const QString& filter, const QString& defaultSuffix) override;
+    QString openFileName(const QString& title, const QString& directory, const QString& filter) override;
 
   private:
+    // The window a box belongs to: the program's window in front (a side tool asking stays under its
+    // box), else the calculator.
+    QWidget* owner() const;
+
     QWidget* m_parent;
 };
