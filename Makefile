@@ -8,6 +8,7 @@ JOBS       ?= $(shell nproc)
 BUILD_PKGS = g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n librtmidi-dev libxcb-keysyms1-dev \
              libxcb-xtest0-dev libxcb-xkb-dev libxtst-dev libx11-dev libxkbcommon-dev
 TEST_PKGS  = xvfb xauth x11-xkb-utils xdotool xclip x11-utils xterm poppler-utils imagemagick trayer openbox \
+             dbus-daemon python3-dbus python3-gi \
              cups cups-client
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -58,6 +59,7 @@ bench: test-deps build
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_startup
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_hotkey
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_toolwindows
+	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_monitor
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

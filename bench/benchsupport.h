@@ -9,7 +9,10 @@
 
 struct MemoryClipboard : Clipboard {
     QString text() const override { return m_text; }
-    void setText(const QString& t) override { m_text = t; }
+    void setText(const QString& t) override {
+        m_text = t;
+        emit changed();
+    }
     void clear() override { m_text.clear(); }
     QString m_text;
 };

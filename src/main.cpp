@@ -5,6 +5,7 @@
 #include "i18n/localefacts.h"
 #include "i18n/messagecatalog.h"
 #include "platform/context.h"
+#include "platform/qt/dbusservices.h"
 #include "platform/qt/localinstancechannel.h"
 #include "platform/qt/qtclipboard.h"
 #include "platform/qt/qtdesktop.h"
@@ -62,6 +63,8 @@ int main(int argc, char** argv) {
     X11GlobalHotkeys hotkeys;
     X11GlobalHotkeys trayHotkeys;
     X11KeyboardState keyboard;
+    LogindPower power;
+    DBusNotifications notifications;
     Context context;
     context.facts = readProgramFacts();
     context.messages = &messages;
@@ -73,6 +76,8 @@ int main(int argc, char** argv) {
     context.trayHotkeys = &trayHotkeys;
     context.keyboard = &keyboard;
     context.channel = &channel;
+    context.power = &power;
+    context.notifications = &notifications;
 
     frmSysTray tray(context, &settings);
     // The end of the session, SIGTERM and SIGHUP close the program as "Sair" does, so the tape and

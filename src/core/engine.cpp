@@ -425,6 +425,7 @@ void Engine::finishCalculation(qsizetype removed, const QString& added) {
     m_pending = Operator::None;
 
     const QString clip = m_timeMode ? timeFromTotal() : m_total;
+    m_clipboardText = clip;
     if (m_context.clipboard) m_context.clipboard->setText(clip);
 
     const QString shownTotal = m_timeMode ? timeFromTotal() : m_total.left(22);
@@ -534,5 +535,35 @@ void Engine::restore(const TapeState& state) {
     m_visor[0] = state.display;
     m_visor[1] = state.counter;
     if (m_timeMode) m_visor[2] = TimeText::convert(state.display, m_separators.decimal).left(22);
+    emit stateChanged();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Numbers from other programs
+
+void Engine::addNumbers(const QStringList& entries) {
+    if (inactive() || entries.isEmpty()) return;
+    const QString before = m_tape.text();
+    {
+        // A copied column of ten thousand rows must not repaint the window ten thousand times: the
+        // window hears of the result once, below.
+        const QSignalBlocker quietEngine(this);
+        const QSignalBlocker quietTape(&m_tape);
+        for (const QString& entry : entries) {
+            const std::optional<Decimal> value = number(entry);
+            if (!value || value->isZero()) continue;
+            setEntry(entry, false);
+            operatorKey(OperatorKey::EnterAdd);
+        }
+    }
+    // Only the end of the tape changed: announce it as one edit.
+    const QString& after = m_tape.text();
+    const qsizetype limit = qMin(before.size(), after.size());
+    qsizetype same = 0;
+    while (same < limit && before.at(same) == after.at(same))
+        ++same;
+    if (same < before.size() || same < after.size()) emit m_tape.edited(before.mid(same), after.mid(same));
+    emit undoRedoChanged();
+    emit tapeSelection(qMax<qsizetype>(0, m_tape.size() - 28), 0);
     emit stateChanged();
 }

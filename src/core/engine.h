@@ -122,6 +122,15 @@ class Engine : public QObject {
     // is cleared. Returns what the display showed then, the total or a number just typed ("" for
     // zero), which the tool may take as its starting value.
     QString settleForTool();
+    // The automatic clipboard text: what the calculator last put on the clipboard itself (a total,
+    // the display, the monitor's products) or saw there, so that the clipboard monitor never takes
+    // it as a new copy. Remembered before the clipboard is set, since the clipboard announces a
+    // change at once.
+    const QString& lastClipboardText() const { return m_clipboardText; }
+    void setLastClipboardText(const QString& text) { m_clipboardText = text; }
+    // Numbers from elsewhere (the clipboard monitor), each entered and added as if typed, as one
+    // change of the tape and the display however many they are. Zeros add nothing and are skipped.
+    void addNumbers(const QStringList& entries);
 
   signals:
     void stateChanged();
@@ -216,6 +225,7 @@ class Engine : public QObject {
     bool m_totalled = false;
     QString m_insertBuffer;
     qsizetype m_requestedLine = -1;
+    QString m_clipboardText;
     QStringList m_undoTotals;
     QList<Operator> m_undoOps;
     QStringList m_redoNumbers;

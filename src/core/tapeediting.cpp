@@ -4,6 +4,7 @@
 #include "core/engine.h"
 
 #include "i18n/messagecatalog.h"
+#include "platform/clipboard.h"
 #include "platform/dialogs.h"
 
 namespace {
@@ -152,6 +153,8 @@ bool Engine::enterEditMode() {
 
 void Engine::leaveEditMode(const QString& editedText) {
     if (!m_editMode) return;
+    // What was copied while editing came from the tape itself: the monitor leaves it alone.
+    if (m_context.clipboard) m_clipboardText = m_context.clipboard->text();
     QString text = editedText;
     if (!text.endsWith(TapeLine::CrLf)) text += TapeLine::CrLf;
     text += TapeLine::separator();

@@ -16,7 +16,9 @@ class GlobalHotkeys;
 class InstanceChannel;
 class KeyboardState;
 class Messages;
+class Notifications;
 class Printer;
+class SystemPower;
 
 // Facts set once at start.
 struct ProgramFacts {
@@ -41,5 +43,7 @@ struct Context {
     GlobalHotkeys* trayHotkeys = nullptr; // Ctrl+Shift+C, which brings the calculator forward
     KeyboardState* keyboard = nullptr;
     InstanceChannel* channel = nullptr;
+    SystemPower* power = nullptr;           // the scheduled shutdown
+    Notifications* notifications = nullptr; // alarms while the calculator is hidden
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
 };

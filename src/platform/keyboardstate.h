@@ -13,4 +13,7 @@ class KeyboardState {
     // still held are released, so the program sees a plain Ctrl+C. Returns once the display server
     // has taken the keys; the copy itself happens later, when that program handles them.
     virtual void sendCopyToFocusedWindow() = 0;
+    // Types Home, Shift+End and Ctrl+V into the focused window: the field there is selected and
+    // replaced by the clipboard. A program that ignores these keys simply pastes nothing.
+    virtual void sendPasteToFocusedWindow() = 0;
 };

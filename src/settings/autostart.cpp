@@ -24,30 +24,6 @@ QString quoteArgument(const QString& argument) {
     return out + QLatin1Char('"');
 }
 
-// The desktop file's own string escapes, applied on top of the Exec quoting.
-QString escapeValue(const QString& value) {
-    QString out;
-    for (const QChar c : value) {
-        switch (c.unicode()) {
-        case '\\':
-            out += QLatin1String("\\\\");
-            break;
-        case '\n':
-            out += QLatin1String("\\n");
-            break;
-        case '\t':
-            out += QLatin1String("\\t");
-            break;
-        case '\r':
-            out += QLatin1String("\\r");
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
 // Value of `key` in the [Desktop Entry] group, raw; empty when absent.
 QString entryValue(const QString& contents, QLatin1String key) {
     bool inEntry = false;
@@ -72,8 +48,33 @@ QString filePath() {
     return configHome() + QStringLiteral("/autostart/tabulora.desktop");
 }
 
-QString execLine(const QString& programPath) {
-    return QStringLiteral("Exec=") + escapeValue(quoteArgument(programPath) + QStringLiteral(" systray"));
+QString execLine(const QString& programPath, const QString& word) {
+    const QString command =
+        quoteArgument(programPath) + (word.isEmpty() ? QString() : QLatin1Char(' ') + word);
+    return QStringLiteral("Exec=") + escapeValue(command);
+}
+
+QString escapeValue(const QString& value) {
+    QString out;
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        case '\t':
+            out += QLatin1String("\\t");
+            break;
+        case '\r':
+            out += QLatin1String("\\r");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
 }
 
 bool isEnabled() {

@@ -12,6 +12,7 @@
 #include "settings/autostart.h"
 #include "settings/confkeys.h"
 #include "settings/settingsstore.h"
+#include "shell/clipboardmonitor.h"
 #include "shell/helptips.h"
 #include "shell/tapeoutput.h"
 
@@ -19,12 +20,16 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QUrl>
+#include <QUrlQuery>
 
 namespace {
 
 // Ctrl+Insert waits this long, looking every so often, for the program in front to copy.
 constexpr int SelectionWaitMs = 800;
 constexpr int SelectionPollMs = 20;
+
+const QString SupportAddress = QStringLiteral("suporte@tabulora.com.br");
 
 } // namespace
 
@@ -55,6 +60,10 @@ CalculatorController::CalculatorController(Context& context, SettingsStore* stor
     connect(&m_engine, &Engine::tapeSettled, this, &CalculatorController::saveState);
     if (m_context.hotkeys)
         connect(m_context.hotkeys, &GlobalHotkeys::activated, this, &CalculatorController::onHotkey);
+    // The second calculator is a scratch pad whose totals the first one's monitor takes: it never
+    // monitors itself.
+    if (m_context.clipboard && m_mode != WindowMode::Auxiliary)
+        connect(m_context.clipboard, &Clipboard::changed, this, &CalculatorController::onClipboardChanged);
 }
 
 CalculatorController::~CalculatorController() = default;
@@ -149,6 +158,13 @@ WindowMeasures CalculatorController::placement(const QSize& screen, int width) c
 
 void CalculatorController::firstActivation(double heightTwips) {
     m_visible = true;
+    // What the clipboard holds already was not copied for the calculator; a number, though, is
+    // not remembered, so that copying it once more adds it.
+    if (m_context.clipboard) {
+        const QString held = m_context.clipboard->text();
+        if (!Decimal::parse(held, m_engine.separators().decimal, m_engine.separators().group))
+            m_engine.setLastClipboardText(held);
+    }
     // The command word of the start is acted on once.
     runWord(std::exchange(m_startWord, QString()));
     QTimer::singleShot(0, this, [this] { m_engine.fileNotices().release(); });
@@ -274,6 +290,11 @@ void CalculatorController::openAnotherCalculator() {
         m_context.facts.executablePath,
         {m_engine.timeMode() ? QStringLiteral("outratempo") : QStringLiteral("outra")},
         {QStringLiteral("TABULORA_BESIDE=") + frameToText(m_frame)});
+    // The second calculator's totals reach this one through the clipboard monitor.
+    if (!m_options.clipboardMonitor) {
+        m_options.clipboardMonitor = true;
+        writeOption(Option::ClipboardMonitor);
+    }
     if (m_context.clipboard) m_context.clipboard->clear();
 }
 
@@ -295,6 +316,53 @@ void CalculatorController::pasteIntoDisplay() {
     if (!m_context.clipboard) return;
     if (const auto entry = TapeOutput::pastedEntry(m_context.clipboard->text(), m_engine.separators()))
         m_engine.pasteEntry(*entry);
+}
+
+void CalculatorController::toggleClipboardMonitor() {
+    // What the clipboard holds now was copied before the monitor was asked for.
+    if (m_context.clipboard) m_context.clipboard->clear();
+    m_options.clipboardMonitor = !m_options.clipboardMonitor;
+    writeOption(Option::ClipboardMonitor);
+    if (m_options.clipboardMonitor && m_context.dialogs && m_context.messages)
+        m_context.dialogs->message(m_context.messages->text(222), QString(), Dialogs::Icon::Information);
+}
+
+void CalculatorController::onClipboardChanged() {
+    if (!m_options.clipboardMonitor || !m_visible || m_engine.inactive() || !m_context.clipboard) return;
+    if (m_tapeSelected) {
+        // Copied from the tape itself.
+        m_engine.setLastClipboardText(m_context.clipboard->text());
+        emit entryFocusRequested();
+        return;
+    }
+    if (ClipboardMonitor::take(m_engine, *m_context.clipboard) == ClipboardMonitor::Step::NoNumber &&
+        m_context.dialogs && m_context.messages)
+        m_context.dialogs->message(m_context.messages->text(20), QString(), Dialogs::Icon::Exclamation);
+}
+
+bool CalculatorController::copyForPasteWindow() {
+    copyDisplay();
+    if (m_context.keyboard && m_context.keyboard->isAvailable()) return true;
+    if (!m_pasteUnavailableSaid && m_context.dialogs && m_context.messages) {
+        m_pasteUnavailableSaid = true;
+        m_context.dialogs->message(m_context.messages->text(350), QString(), Dialogs::Icon::Information);
+    }
+    return false;
+}
+
+void CalculatorController::sendEmail() {
+    if (!m_context.desktop) return;
+    QUrl mail;
+    mail.setScheme(QStringLiteral("mailto"));
+    mail.setPath(SupportAddress);
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("subject"),
+                       QStringLiteral("Tabulora %1").arg(QLatin1String(TABULORA_VERSION)));
+    mail.setQuery(query);
+    if (!m_context.desktop->openDocument(mail.toString(QUrl::FullyEncoded)) && m_context.dialogs &&
+        m_context.messages)
+        m_context.dialogs->message(m_context.messages->text(13, SupportAddress), QString(),
+                                   Dialogs::Icon::Exclamation);
 }
 
 void CalculatorController::toggleEditMode() {

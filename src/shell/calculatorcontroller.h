@@ -70,6 +70,11 @@ class CalculatorController : public QObject {
     void keyReleased();
     // Where the user put the caret in the tape (find goes on from there).
     void setTapeCaret(qsizetype position) { m_finder.setCaret(position); }
+    // Whether the tray's utilities stand in the menu (the primary's calculator only).
+    void setUtilitiesAvailable(bool available) { m_utilitiesAvailable = available; }
+    bool utilitiesAvailable() const { return m_utilitiesAvailable; }
+    // Whether text of the tape is selected: a copy made then comes from the tape itself.
+    void setTapeSelected(bool selected) { m_tapeSelected = selected; }
 
     // What the commands of the table do.
     void openAnotherCalculator();
@@ -77,6 +82,11 @@ class CalculatorController : public QObject {
     void toggleTimeMode() { m_engine.setTimeMode(!m_engine.timeMode()); }
     void copyDisplay();
     void pasteIntoDisplay();
+    void toggleClipboardMonitor();
+    void sendEmail();
+    // A right click on the display: the display is copied, and true when the paste window can type
+    // it into another program. Where it cannot (no X11), the user is told once.
+    bool copyForPasteWindow();
     void toggleEditMode();
     void find();
     void saveTape();
@@ -125,6 +135,7 @@ class CalculatorController : public QObject {
     // Select this range of the tape (a found text) and give it the focus.
     void tapeSelection(qsizetype start, qsizetype length);
     void tapeFocusRequested();
+    void entryFocusRequested();
 
   private:
     void writeOption(Option option);
@@ -134,6 +145,7 @@ class CalculatorController : public QObject {
     void onHotkey(int id);
     void finishTakingSelection(const QString& before, int waitedMs);
     void playKeySound();
+    void onClipboardChanged();
 
     Context& m_context;
     SettingsStore* m_store;
@@ -149,6 +161,9 @@ class CalculatorController : public QObject {
     bool m_minimized = false;
     bool m_visible = false;
     bool m_hotkeysUnavailableSaid = false;
+    bool m_tapeSelected = false;
+    bool m_utilitiesAvailable = false;
+    bool m_pasteUnavailableSaid = false;
     // While Ctrl+Insert waits for the program in front to copy, later hotkeys wait their turn.
     bool m_takingSelection = false;
     QList<int> m_waitingHotkeys;

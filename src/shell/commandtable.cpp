@@ -126,7 +126,8 @@ QList<Command> build() {
     r.entry(Id::Redo, "mnuRedo", Id::MenuOptions, 219, ctrl(Qt::Key_R), [](C& c) { c.engine().redo(); })
         .enabled = [](const C& c) { return c.engine().canRedo(); };
     r.separator(Id::MenuOptions);
-    r.menu(Id::MenuUtilities, "mnuUtil", 83, Id::MenuOptions).enabled = [](const C&) { return false; };
+    // Its entries are the tray's utilities, which the tray window lends to the calculator's menu.
+    r.menu(Id::MenuUtilities, "mnuUtil", 83, Id::MenuOptions).enabled = &C::utilitiesAvailable;
 
     r.menu(Id::MenuTape, "mnuFita", 96);
     r.check(Id::EditTape, "mnuEditar", Id::MenuTape, 97, Qt::Key_F2, &C::toggleEditMode,
@@ -156,7 +157,7 @@ QList<Command> build() {
             [](const C& c) { return c.options().stayInTray; });
     r.check(Id::NumLockAlways, "mnuNumLock", Id::MenuSettings, 216, {},
             [](C& c) { c.setNumLockAlways(!c.options().numLockAlways); }, [](const C& c) { return c.options().numLockAlways; });
-    r.check(Id::ClipboardMonitor, "mnuMonit", Id::MenuSettings, 106, {}, later,
+    r.check(Id::ClipboardMonitor, "mnuMonit", Id::MenuSettings, 106, {}, &C::toggleClipboardMonitor,
             [](const C& c) { return c.options().clipboardMonitor; });
     r.check(Id::AlwaysOnTop, "mnuVisivel", Id::MenuSettings, 107, {},
             [](C& c) { c.setAlwaysOnTop(!c.options().alwaysOnTop); }, [](const C& c) { return c.options().alwaysOnTop; });
@@ -214,7 +215,7 @@ QList<Command> build() {
     fixed(r.menu(Id::MenuHelp, "mnu9", 0), "?");
     r.entry(Id::Help, "mnuAjuda", Id::MenuHelp, 125, Qt::Key_F1, &C::showHelp);
     r.entry(Id::About, "mnuCalc", Id::MenuHelp, 126, Qt::Key_F11, &C::showAbout);
-    r.entry(Id::Email, "mnuEmail", Id::MenuHelp, 128, {}, later);
+    r.entry(Id::Email, "mnuEmail", Id::MenuHelp, 128, {}, &C::sendEmail);
 
     // Durations have no memory and no decimals.
     const auto notInTimeMode = [](const C& c) { return !c.engine().timeMode(); };

@@ -184,8 +184,10 @@ Outcome printOnRoll(const Context& context, Options& options, const QString& tap
     return Outcome::Failed;
 }
 
-void copyDisplay(const Engine& engine, Clipboard& clipboard) {
+void copyDisplay(Engine& engine, Clipboard& clipboard) {
     const QString text = engine.shownDisplay();
+    // The clipboard monitor must not take the display back as a copy of another program.
+    engine.setLastClipboardText(text);
     clipboard.setText(text);
 }
 

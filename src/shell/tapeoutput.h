@@ -120,7 +120,7 @@ Outcome printOnRoll(const Context& context, Options& options, const QString& tap
                     RollPrinter::OpenPort open = {});
 
 // mnuCopiar: the display as shown (the time display in time mode) goes to the clipboard.
-void copyDisplay(const Engine& engine, Clipboard& clipboard);
+void copyDisplay(Engine& engine, Clipboard& clipboard);
 // mnuColar: the entry a clipboard text becomes, in the entry's own plain form (no group
 // separators, "-" for a negative), or nullopt when the text is not a number.
 std::optional<QString> pastedEntry(const QString& clipboardText, const Separators& separators);

@@ -2,7 +2,9 @@
 
 #include "core/keymap.h"
 #include "i18n/messagecatalog.h"
+#include "platform/keyboardstate.h"
 #include "ui/frmmanual.h"
+#include "ui/frmpaste.h"
 #include "ui/keypad.h"
 #include "ui/tapeview.h"
 #include "ui/toolwindows.h"
@@ -104,6 +106,9 @@ frmCalcula::frmCalcula(CalculatorController& controller, QWidget* parent)
     connect(&c, &CalculatorController::toolRequested, this, &frmCalcula::openTool);
     connect(&c, &CalculatorController::tapeSelection, m_tape, &TapeView::select);
     connect(&c, &CalculatorController::tapeFocusRequested, this, [this] { m_tape->setFocus(); });
+    connect(&c, &CalculatorController::entryFocusRequested, this, &frmCalcula::focusEntry);
+    connect(m_tape, &QPlainTextEdit::selectionChanged, this,
+            [this] { m_controller.setTapeSelected(m_tape->textCursor().hasSelection()); });
     c.setEditedTextSource([this] { return m_tape->editedText(); });
 
     // Editing ends when another control of the calculator takes the focus; a menu, a pop-up or
@@ -144,6 +149,7 @@ void frmCalcula::buildDisplay(QWidget* parent) {
         m_visor[i]->setObjectName(QStringLiteral("lblVisor(%1)").arg(i));
         m_visor[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_visor[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        m_visor[i]->installEventFilter(this);
         setTextColour(m_visor[i], Blue);
     }
     m_visor[1]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -361,6 +367,27 @@ void frmCalcula::openTool(CommandId id) {
     tool->activateWindow();
 }
 
+void frmCalcula::openPasteWindow() {
+    if (!m_controller.copyForPasteWindow()) return;
+    auto* paste = new frmPaste(*m_controller.context().keyboard,
+                               MessageCatalog::message(351, m_controller.language()), this);
+    paste->show();
+    paste->raise();
+    paste->activateWindow();
+}
+
+void frmCalcula::setUtilitiesMenu(QMenu* menu) {
+    QAction* placeholder = m_actions.value(QStringLiteral("mnuUtil"));
+    QMenu* options = findChild<QMenu*>(QStringLiteral("mnu1"));
+    if (!menu || !placeholder || !options) return;
+    options->insertAction(placeholder, menu->menuAction());
+    options->removeAction(placeholder);
+    if (placeholder->menu()) placeholder->menu()->deleteLater();
+    m_actions.insert(QStringLiteral("mnuUtil"), menu->menuAction());
+    m_controller.setUtilitiesAvailable(true);
+    translate();
+}
+
 // ---------------------------------------------------------------------------------------------
 // Keys
 
@@ -402,6 +429,15 @@ bool frmCalcula::handleKeyDown(QKeyEvent* ev) {
 
 bool frmCalcula::eventFilter(QObject* watched, QEvent* event) {
     const bool editing = engine().editMode();
+    // A right click on the display copies it for the paste window; with Ctrl it is left alone.
+    if (event->type() == QEvent::MouseButtonPress && (watched == m_visor[0] || watched == m_visor[2])) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton && !(mouse->modifiers() & Qt::ControlModifier) &&
+            !engine().inactive()) {
+            openPasteWindow();
+            return true;
+        }
+    }
     // A menu closed with Esc leaves the menu bar in keyboard mode, where the next Esc would only end
     // that mode: with no pop-up open, Esc closes the calculator there too.
     if (watched == menuWidget() && event->type() == QEvent::KeyPress &&

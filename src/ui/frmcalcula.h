@@ -16,6 +16,7 @@ class Keypad;
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class TapeView;
 
 class frmCalcula : public QMainWindow {
@@ -30,6 +31,8 @@ class frmCalcula : public QMainWindow {
     CalculatorController& controller() { return m_controller; }
     Engine& engine() { return m_controller.engine(); }
     QAction* action(const QString& objectName) const { return m_actions.value(objectName); }
+    // The tray window lends its utilities menu, which then stands in this window's menu as mnuUtil.
+    void setUtilitiesMenu(QMenu* menu);
 
   signals:
     // The window was closed and has saved what it keeps; the tray window decides what follows.
@@ -57,6 +60,7 @@ class frmCalcula : public QMainWindow {
     void toggleMinimized();
     void showManual();
     void openTool(CommandId id);
+    void openPasteWindow();
     WindowMeasures measures() const;
 
     CalculatorController& m_controller;

@@ -75,7 +75,16 @@ bool frmSysTray::load() {
             channel->handOver(Startup::handOverText(word, QTime::currentTime()));
             return false;
         }
+        m_utilities = std::make_unique<TrayUtilities>(m_context, m_settings);
+        connect(m_utilities.get(), &TrayUtilities::changed, this, [this] {
+            refreshUtilities();
+            endWhenNothingKeeps();
+        });
+        connect(m_utilities.get(), &TrayUtilities::beep, this, [] { QApplication::beep(); });
+        connect(m_utilities.get(), &TrayUtilities::powerOffAccepted, this, &frmSysTray::unload);
+        buildMenu();
         addTrayIcon();
+        m_utilities->start();
         if (GlobalHotkeys* keys = m_context.trayHotkeys; keys && keys->isAvailable()) {
             using M = GlobalHotkeys::Modifier;
             keys->registerAll({{0, keysym::C, GlobalHotkeys::Modifiers(M::Control) | M::Shift}});
@@ -90,18 +99,40 @@ bool frmSysTray::load() {
     return false;
 }
 
-void frmSysTray::addTrayIcon() {
+// mnu0: the show entry (the default), the utilities, "Sair".
+void frmSysTray::buildMenu() {
     m_menu = new QMenu(this);
-    m_menu->setObjectName(QStringLiteral("mnuTray"));
+    m_menu->setObjectName(QStringLiteral("mnu0"));
     auto* show = m_menu->addAction(QString());
     show->setObjectName(QStringLiteral("mnuSystray"));
     connect(show, &QAction::triggered, this, &frmSysTray::showCalculator);
+    m_menu->setDefaultAction(show);
+    m_menu->addSeparator();
+
+    m_utilMenu = m_menu->addMenu(QString());
+    m_utilMenu->setObjectName(QStringLiteral("mnuUtil"));
+    m_utilMenu->menuAction()->setObjectName(QStringLiteral("mnuUtil"));
+    auto* shutdown = m_utilMenu->addAction(QString());
+    shutdown->setObjectName(QStringLiteral("mnuDesligar"));
+    shutdown->setCheckable(true);
+    connect(shutdown, &QAction::triggered, m_utilities.get(), &TrayUtilities::shutdownClicked);
+    auto* protect = m_utilMenu->addAction(QString());
+    protect->setObjectName(QStringLiteral("mnuProteger"));
+    protect->setCheckable(true);
+    connect(protect, &QAction::triggered, m_utilities.get(), &TrayUtilities::protectionClicked);
+    m_utilMenu->addSeparator();
+    auto* shortcut = m_utilMenu->addAction(QString());
+    shortcut->setObjectName(QStringLiteral("mnuAtalho"));
+    connect(shortcut, &QAction::triggered, m_utilities.get(), &TrayUtilities::createStartMenuEntry);
+
     m_menu->addSeparator();
     auto* quit = m_menu->addAction(QString());
     quit->setObjectName(QStringLiteral("mnuSair"));
     connect(quit, &QAction::triggered, this, &frmSysTray::unload);
     translateMenu();
+}
 
+void frmSysTray::addTrayIcon() {
     m_tray = new QSystemTrayIcon(trayPicture(), this);
     m_tray->setToolTip(QStringLiteral("Tabulora"));
     m_tray->setContextMenu(m_menu);
@@ -117,7 +148,39 @@ void frmSysTray::translateMenu() {
     if (!m_menu) return;
     const int language = m_context.messages ? m_context.messages->language() : Language::Portuguese;
     for (const MenuCaption& c : trayMenuCaptions(language))
-        if (QAction* a = m_menu->findChild<QAction*>(c.objectName); a && c.caption) a->setText(*c.caption);
+        for (QAction* a : m_menu->findChildren<QAction*>(c.objectName))
+            if (c.caption) a->setText(*c.caption);
+    refreshUtilities();
+}
+
+// The alarm entries: one per pending alarm, checked, with its time, then one free entry; the
+// shutdown entry with its time while one is scheduled.
+void frmSysTray::refreshUtilities() {
+    if (!m_utilMenu || !m_utilities || !m_context.messages) return;
+    const Messages& text = *m_context.messages;
+    const QList<Alarm>& alarms = m_utilities->alarms();
+    while (m_alarmEntries.size() > alarms.size() + 1)
+        delete m_alarmEntries.takeLast();
+    QAction* shutdown = m_utilMenu->findChild<QAction*>(QStringLiteral("mnuDesligar"));
+    while (m_alarmEntries.size() < alarms.size() + 1) {
+        const int index = int(m_alarmEntries.size());
+        auto* entry = new QAction(m_utilMenu);
+        entry->setObjectName(QStringLiteral("mnuAlarme(%1)").arg(index));
+        entry->setCheckable(true);
+        connect(entry, &QAction::triggered, this, [this, index] { m_utilities->alarmClicked(index); });
+        m_utilMenu->insertAction(shutdown, entry);
+        m_alarmEntries.append(entry);
+    }
+    for (qsizetype i = 0; i < m_alarmEntries.size(); ++i) {
+        const bool pending = i < alarms.size();
+        m_alarmEntries[i]->setChecked(pending);
+        m_alarmEntries[i]->setText(pending ? text.text(45, alarms[i].due.toString(QStringLiteral("hh:mm:ss")))
+                                           : text.text(67).trimmed());
+    }
+    const std::optional<QDateTime>& at = m_utilities->shutdownAt();
+    shutdown->setChecked(at.has_value());
+    shutdown->setText(at ? text.text(80, at->toString(QStringLiteral("hh:mm:ss"))) : text.text(70).trimmed());
+    m_utilMenu->findChild<QAction*>(QStringLiteral("mnuProteger"))->setChecked(m_utilities->protectionOn());
 }
 
 void frmSysTray::showLoadedCalculator() {
@@ -128,6 +191,8 @@ void frmSysTray::showLoadedCalculator() {
 void frmSysTray::showCalculator() {
     if (m_unloading) return;
     openCalculator();
+    m_calculatorClosed = false;
+    if (m_utilities) m_utilities->setCalculatorShown(true);
     m_calculator->showNormal();
     m_calculator->raise();
     m_calculator->activateWindow();
@@ -142,6 +207,7 @@ void frmSysTray::openCalculator() {
     m_controller = std::make_unique<CalculatorController>(m_context, m_settings, mode);
     m_calculator = std::make_unique<frmCalcula>(*m_controller);
     m_calculator->load();
+    m_calculator->setUtilitiesMenu(m_utilMenu);
     connect(m_calculator.get(), &frmCalcula::closed, this, &frmSysTray::calculatorClosed);
     connect(m_controller.get(), &CalculatorController::languageChanged, this, &frmSysTray::translateMenu);
 }
@@ -154,10 +220,21 @@ void frmSysTray::receiveHandOver(const QString& text) {
 
 void frmSysTray::calculatorClosed() {
     if (!m_calculator || m_unloading) return;
-    // Without a tray on the desktop nothing would be left to bring the calculator back: it ends
-    // as if staying in the tray were off.
+    m_calculatorClosed = true;
+    if (m_utilities) m_utilities->setCalculatorShown(false);
+    endWhenNothingKeeps();
+}
+
+// With the calculator closed, the program stays for a pending alarm or shutdown (even without a
+// tray: they still ring and happen, and a new start brings the calculator back) or, with a tray to
+// bring it back from, for the option of staying in the tray. The compact and second calculators
+// end with their window.
+void frmSysTray::endWhenNothingKeeps() {
+    if (!m_calculator || !m_calculatorClosed || m_unloading) return;
     const bool trayShown = m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
-    if (!m_controller->staysInTray() || !trayShown) unload();
+    const bool full = m_controller->mode() == WindowMode::Full;
+    const bool pending = full && m_utilities && m_utilities->pending();
+    if (!(m_controller->staysInTray() && trayShown) && !pending) unload();
 }
 
 void frmSysTray::endFromOutside() {

@@ -3,6 +3,7 @@
 // primary, hands the command word to a running primary, keeps the tray icon, opens the calculator
 // and ends the program when the last reason to stay is gone.
 
+#include "shell/trayutilities.h"
 #include "ui/frmcalcula.h"
 
 #include <QWidget>
@@ -34,10 +35,16 @@ class frmSysTray : public QWidget {
 
     frmCalcula* calculator() const { return m_calculator.get(); }
     CalculatorController* controller() const { return m_controller.get(); }
+    // The primary's utilities (null in a process that is not the primary).
+    TrayUtilities* utilities() const { return m_utilities.get(); }
+    QMenu* trayMenu() const { return m_menu; }
 
   private:
     void addTrayIcon();
+    void buildMenu();
     void translateMenu();
+    void refreshUtilities();
+    void endWhenNothingKeeps();
     void openCalculator();
     void receiveHandOver(const QString& text);
     void calculatorClosed();
@@ -47,7 +54,11 @@ class frmSysTray : public QWidget {
     std::unique_ptr<CalculatorController> m_controller;
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_menu = nullptr;
+    QMenu* m_utilMenu = nullptr;
+    QList<QAction*> m_alarmEntries;
+    std::unique_ptr<TrayUtilities> m_utilities;
     std::unique_ptr<frmCalcula> m_calculator;
     bool m_unloading = false; // the program is ending: the windows ignore what is still queued
     bool m_showWhenReady = false;
+    bool m_calculatorClosed = false; // closed by the user, as opposed to not shown yet
 };

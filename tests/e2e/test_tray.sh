@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # With a tray on the desktop the icon docks there: a click shows the calculator again after it
-# was closed, with its hotkeys working again, and its menu's "Sair" ends the program.
+# was closed, with its hotkeys working again, and its menu's "Sair" ends the program. Without a
+# tray, an alarm kept from an earlier run keeps the program alive when the calculator closes.
 source "$E2E_LIB"
 e2e_start_x
 e2e_start_tray
@@ -40,4 +41,15 @@ xdotool mousemove --window "$icon" 11 11 click 3
 wait_until "the tray menu did not open" 5 tray_menu
 xdotool key Up Return
 wait_until "Sair did not end the program" 5 ended "$E2E_APP"
+
+kill "$E2E_TRAY"
+printf '[Alarmes]\nQuantidade=1\nHora1=%s\nMotivo1=REUNIAO\n' "$(date -d tomorrow '+%Y-%m-%d 09:00:00')" \
+    >> "$XDG_CONFIG_HOME/Tabulora/Tabulora.ini"
+e2e_start_app
+e2e_keys Escape
+wait_until "Esc did not close the window" 5 hidden "$E2E_APP"
+# A new start hands over to the program still running, which shows the calculator again.
+background "$TABULORA_BIN"
+wait_until "the pending alarm did not keep the program" 5 shown "$E2E_APP"
+e2e_close_primary
 echo "1 passed, 0 failed"

@@ -126,7 +126,8 @@ class TestCalculatorController : public QObject {
     }
 
     // F6 starts this program again as the second calculator, beside this one; F7 the desktop's own
-    // calculator, if there is one; the backup is opened by the desktop; what fails is told.
+    // calculator, if there is one; the backup and a mail to the support are opened by the desktop;
+    // what fails is told.
     void desktopPrograms() {
         CalculatorController& c = m_run->open();
         c.setWindowFrame({1, 2, 3, 4});
@@ -147,6 +148,10 @@ class TestCalculatorController : public QObject {
         QCOMPARE(m_run->desktop.opened, QStringList{backup});
         QCOMPARE(m_run->told(0) + m_run->told(1), m_run->messages.text(19) + m_run->messages.text(171));
         QCOMPARE(m_run->told(2), m_run->messages.text(172) + "\r\n\r\n" + QDir::toNativeSeparators(backup));
+        c.run(Email);
+        QVERIFY(
+            m_run->desktop.opened.last().startsWith("mailto:suporte@tabulora.com.br?subject=Tabulora%20"));
+        QCOMPARE(m_run->told(3), m_run->messages.text(13, "suporte@tabulora.com.br"));
     }
 
     // Hotkeys act as their buttons, typed with the calculator minimized, whose caption shows the entry.

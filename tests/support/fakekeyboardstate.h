@@ -18,9 +18,10 @@ class FakeKeyboardState : public KeyboardState {
         copies += available;
         if (available && onCopy) onCopy();
     }
+    void sendPasteToFocusedWindow() override { pastes += available; }
 
     bool available = true, numLock = false;
     QList<bool> numLockSets;
-    int copies = 0;
+    int copies = 0, pastes = 0;
     std::function<void()> onCopy;
 };

@@ -11,6 +11,7 @@
 #include "support/fakeinstancechannel.h"
 #include "support/fakekeyboardstate.h"
 #include "support/fakeprinter.h"
+#include "support/fakesystem.h"
 
 #include <QTemporaryDir>
 #include <type_traits>
@@ -25,6 +26,8 @@ struct TestContext {
     FakeGlobalHotkeys hotkeys;
     FakeKeyboardState keyboard;
     FakeInstanceChannel channel;
+    FakeSystemPower power;
+    FakeNotifications notifications;
     QDateTime now{QDate(2026, 12, 5), QTime(9, 30, 15)};
     Context context;
 
@@ -35,6 +38,7 @@ struct TestContext {
         context.messages = &messages, context.clipboard = &clipboard, context.dialogs = &dialogs;
         context.desktop = &desktop, context.printer = &printer, context.hotkeys = &hotkeys;
         context.keyboard = &keyboard, context.channel = &channel, context.now = [this] { return now; };
+        context.power = &power, context.notifications = &notifications;
     }
 };
 // The context points into it: neither copied nor moved (its QObject fakes see to that).

@@ -2,6 +2,7 @@
 // and the tape read back by their object names. Arithmetic and settings are tested without a window.
 
 #include "ui/frmcalcula.h"
+#include "ui/frmpaste.h"
 
 #include "core/tapestate.h"
 #include "support/testcontext.h"
@@ -200,6 +201,36 @@ class TestFrmCalcula : public QObject {
         QTRY_COMPARE(m_run.dialogs.shown.size(), 1);
         const QString said = m_run.dialogs.shown[0].text;
         QVERIFY(said.startsWith(m_run.messages.text(242).left(30)) && said.contains("calc1.fita.damaged-"));
+    }
+
+    // A right click on the display copies it and opens the paste window, which Esc closes without a
+    // key sent (tests/e2e/test_paste.sh pastes with it). Where nothing can type into other programs,
+    // the copy is all, and the user is told so once.
+    void rightClickOnTheDisplayOpensThePasteWindow_data() {
+        QTest::addColumn<bool>("canType");
+        QTest::newRow("X11") << true;
+        QTest::newRow("no X11") << false;
+    }
+    void rightClickOnTheDisplayOpensThePasteWindow() {
+        QFETCH(bool, canType);
+        m_run.keyboard.available = canType;
+        m_run.keyboard.pastes = 0;
+        type("12,5");
+        for (int click = 0; click < 2; ++click) {
+            QTest::mouseClick(child("lblVisor(0)"), Qt::RightButton);
+            QCOMPARE(m_run.clipboard.text(), "12,5");
+            QPointer<frmPaste> paste = m_window->findChild<frmPaste*>();
+            QCOMPARE(bool(paste), canType);
+            if (paste) {
+                QVERIFY(paste->isVisible() && paste->isModal());
+                QTest::keyClick(paste, Qt::Key_Escape);
+                QTRY_VERIFY(!paste);
+            }
+        }
+        QCOMPARE(m_run.keyboard.pastes, 0);
+        QCOMPARE(m_run.dialogs.shown.size(), canType ? 0 : 1);
+        if (!canType) QCOMPARE(m_run.dialogs.shown[0].text, m_run.messages.text(350));
+        m_run.keyboard.available = true;
     }
 
     // The menus follow a switch of language, the tools of Portuguese alone included; F1 then offers

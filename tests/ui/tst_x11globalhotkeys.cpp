@@ -1,7 +1,7 @@
 // The X11 hotkeys against a real X server (Xvfb, as tests/CMakeLists.txt starts it: a held key
 // repeats once after 300 ms, then not for 10 s), driven by xdotool, with another X client in front
 // that reports every key reaching it. Without X the services must declare themselves unavailable.
-// tests/e2e/test_hotkeys.sh covers the calculator's own use of them.
+// tests/e2e/test_hotkeys.sh covers the calculator's own use of them, test_paste.sh the paste keys.
 
 #include "platform/x11/x11globalhotkeys.h"
 #include "platform/x11/x11hotkeymatcher.h"
@@ -123,7 +123,10 @@ class TestX11GlobalHotkeys : public QObject, public QAbstractNativeEventFilter {
         m_keyboard.setNumLock(true); // without X, nothing is done
         QCOMPARE(m_keyboard.numLockOn(), bool(m_session));
         QCOMPARE(m_hotkeys.registerAll(m_keys).isEmpty(), bool(m_session));
-        if (!m_session) return m_keyboard.sendCopyToFocusedWindow(); // ...and does nothing either
+        if (!m_session) { // ...and does nothing either
+            m_keyboard.sendPasteToFocusedWindow();
+            return m_keyboard.sendCopyToFocusedWindow();
+        }
         QVERIFY(!xcb_connection_has_error(m_other) && x11::modifierMask(m_other, XK_Num_Lock) == m_locks[1]);
         const quint32 keyEvents = XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_KEY_RELEASE;
         const xcb_window_t window = xcb_generate_id(m_other);

@@ -3,6 +3,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+QtClipboard::QtClipboard() {
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &Clipboard::changed);
+}
+
 QString QtClipboard::text() const {
     return QGuiApplication::clipboard()->text();
 }

@@ -122,11 +122,15 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Ic
 QString QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText) {
     const FocusComesBack focusComesBack;
     QWidget* const parent = owner();
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(parent, title.isEmpty() && parent ? parent->windowTitle() : title,
-                              plain(prompt), QLineEdit::Normal, defaultText, &ok);
-    return ok ? answer : QString();
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title.isEmpty() && parent ? parent->windowTitle() : title);
+    dialog.setLabelText(plain(prompt));
+    dialog.setTextValue(defaultText);
+    // A short prompt would make the box narrower than its own title ("Agendar Horário para Alarme"),
+    // which the window manager then cuts.
+    if (auto* field = dialog.findChild<QLineEdit*>())
+        field->setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + 120);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QString QtDialogs::saveFileName(const QString& title, const QString& directory, const QString& fileName,

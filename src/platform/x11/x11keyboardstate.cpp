@@ -103,3 +103,20 @@ void X11KeyboardState::sendCopyToFocusedWindow() {
     sendKey(m_display, control, false);
     XSync(m_display, False);
 }
+
+void X11KeyboardState::sendPasteToFocusedWindow() {
+    if (!m_display) return;
+    const KeyCode home = XKeysymToKeycode(m_display, XK_Home);
+    const KeyCode end = XKeysymToKeycode(m_display, XK_End);
+    const KeyCode shift = XKeysymToKeycode(m_display, XK_Shift_L);
+    const KeyCode control = XKeysymToKeycode(m_display, XK_Control_L);
+    const KeyCode v = XKeysymToKeycode(m_display, XK_v);
+    if (!home || !end || !shift || !control || !v) return;
+    // Home, then Shift+End selects the field's whole line, which Ctrl+V then replaces.
+    const std::pair<KeyCode, bool> keys[] = {{home, true}, {home, false},   {shift, true},   {end, true},
+                                             {end, false}, {shift, false},  {control, true}, {v, true},
+                                             {v, false},   {control, false}};
+    for (const auto& [code, down] : keys)
+        sendKey(m_display, code, down);
+    XSync(m_display, False);
+}

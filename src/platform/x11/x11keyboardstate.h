@@ -13,6 +13,7 @@ class X11KeyboardState : public KeyboardState {
     bool numLockOn() const override;
     void setNumLock(bool on) override;
     void sendCopyToFocusedWindow() override;
+    void sendPasteToFocusedWindow() override;
 
   private:
     _XDisplay* m_display = nullptr;
