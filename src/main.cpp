@@ -10,6 +10,7 @@
 #include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtdialogs.h"
 #include "platform/qt/qtprinter.h"
+#include "platform/unix/rtmidioutput.h"
 #include "platform/unix/unixendrequests.h"
 #include "platform/x11/x11globalhotkeys.h"
 #include "platform/x11/x11keyboardstate.h"
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
     X11GlobalHotkeys hotkeys;
     X11GlobalHotkeys trayHotkeys;
     X11KeyboardState keyboard;
+    RtMidiOutput midi;
     Context context;
     context.facts = readProgramFacts();
     context.messages = &messages;
@@ -72,6 +74,7 @@ int main(int argc, char** argv) {
     context.hotkeys = &hotkeys;
     context.trayHotkeys = &trayHotkeys;
     context.keyboard = &keyboard;
+    context.midi = &midi;
     context.channel = &channel;
 
     frmSysTray tray(context, &settings);

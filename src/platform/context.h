@@ -16,6 +16,7 @@ class GlobalHotkeys;
 class InstanceChannel;
 class KeyboardState;
 class Messages;
+class MidiOutput;
 class Printer;
 
 // Facts set once at start.
@@ -41,5 +42,6 @@ struct Context {
     GlobalHotkeys* trayHotkeys = nullptr; // Ctrl+Shift+C, which brings the calculator forward
     KeyboardState* keyboard = nullptr;
     InstanceChannel* channel = nullptr;
+    MidiOutput* midi = nullptr; // the key sounds' synthesizer, and the desktop's beep
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
 };

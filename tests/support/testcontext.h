@@ -10,6 +10,7 @@
 #include "support/fakeglobalhotkeys.h"
 #include "support/fakeinstancechannel.h"
 #include "support/fakekeyboardstate.h"
+#include "support/fakemidioutput.h"
 #include "support/fakeprinter.h"
 
 #include <QTemporaryDir>
@@ -25,6 +26,7 @@ struct TestContext {
     FakeGlobalHotkeys hotkeys;
     FakeKeyboardState keyboard;
     FakeInstanceChannel channel;
+    FakeMidiOutput midi;
     QDateTime now{QDate(2026, 12, 5), QTime(9, 30, 15)};
     Context context;
 
@@ -34,7 +36,8 @@ struct TestContext {
         context.facts.locale = QLocale(QLocale::Portuguese, QLocale::Brazil);
         context.messages = &messages, context.clipboard = &clipboard, context.dialogs = &dialogs;
         context.desktop = &desktop, context.printer = &printer, context.hotkeys = &hotkeys;
-        context.keyboard = &keyboard, context.channel = &channel, context.now = [this] { return now; };
+        context.keyboard = &keyboard, context.channel = &channel, context.midi = &midi,
+        context.now = [this] { return now; };
     }
 };
 // The context points into it: neither copied nor moved (its QObject fakes see to that).
