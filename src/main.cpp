@@ -20,6 +20,7 @@
 #include "ui/frmsystray.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -49,6 +50,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulora"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The menu entry and the icon the desktop shows for its windows.
+    QApplication::setDesktopFileName(QStringLiteral("org.tabulora.Tabulora"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/tabulora.png").arg(size));
+    QApplication::setWindowIcon(icon);
 
     SettingsStore settings;
     Messages messages(chooseLanguage(
