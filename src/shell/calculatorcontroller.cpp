@@ -578,7 +578,8 @@ void CalculatorController::chooseKeySound(KeySound::Mode mode) {
         break;
     case KeySound::Mode::Musical: {
         m_keySound.stop();
-        if (m_keySound.mode() == KeySound::Mode::None && !openSoundOutput(mode)) break;
+        // Notes need the synthesizer, which the desktop's beep standing in for it does not have.
+        if (!m_keySound.outputOpen() && !openSoundOutput(mode)) break;
         if (!m_context.dialogs || !m_context.messages) break;
         const Messages& text = *m_context.messages;
         for (;;) {

@@ -178,16 +178,21 @@ class TestKeySound : public QObject {
                  m_run->stored({"Sons"}) != "Sons=1" || command == int(SoundNone));
     }
 
-    // Refused, the desktop's beep leaves no sound at all.
-    void theBeepStandInCanBeRefused() {
+    // Refused, the desktop's beep leaves no sound at all; taken, it cannot play the musical mode.
+    void theBeepStandIn() {
         m_run->midi.available = false;
         CalculatorController& c = m_run->open();
-        m_run->dialogs.answers = {Dialogs::Answer::No};
+        m_run->dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
         c.run(SoundBeep);
         m_run->keys("Z");
         QCOMPARE(m_run->stored({"Sons"}), "Sons=1");
         QCOMPARE(m_run->heard(), "");
         QVERIFY(c.isChecked(SoundNone));
+        c.run(SoundBeep);
+        m_run->dialogs.inputs = {"5"};
+        c.run(SoundMusical);
+        QCOMPARE(m_run->told(), "Problema ao |Problema ao |Problema ao ");
+        QCOMPARE(m_run->stored({"Sons"}), "Sons=1");
     }
 
     // A start restores the mode without asking; without a synthesizer the musical mode says so once
