@@ -353,6 +353,9 @@ void frmCalcula::applyAppearance() {
     const Options& options = m_controller.options();
     m_keypad->setVisible(!options.keypadHidden);
     if (m_largeLook != options.largeFont) {
+        // The window is built in the large layout, its designed width; a change of layout fits the
+        // window to its new width once the layouts have taken the new sizes.
+        if (m_largeLook) QTimer::singleShot(0, this, &frmCalcula::fitWidth);
         m_largeLook = options.largeFont;
         m_keypad->setLarge(options.largeFont);
         m_tape->setLarge(options.largeFont);
@@ -557,6 +560,19 @@ void frmCalcula::keepTitleBarReachable() {
     const int titleHeight = qMax(8, geometry().top() - frame.top());
     const QPoint reachable = reachablePosition(frame, titleHeight, screens);
     if (reachable != frame.topLeft()) move(reachable);
+}
+
+// The window keeps its height and is as narrow as the keypad allows; grown wider than the room to its
+// right, it moves left until all of it is in sight.
+void frmCalcula::fitWidth() {
+    if (isMaximized() || isFullScreen()) return;
+    centralWidget()->layout()->activate();
+    layout()->activate();
+    resize(minimumSizeHint().width(), height());
+    const QScreen* s = screen();
+    if (!isVisible() || !s) return;
+    const int overflow = pos().x() + frameGeometry().width() - 1 - s->availableGeometry().right();
+    if (overflow > 0) move(qMax(s->availableGeometry().left(), pos().x() - overflow), pos().y());
 }
 
 void frmCalcula::toggleMinimized() {

@@ -57,6 +57,7 @@ class frmCalcula : public QMainWindow {
     bool handleKeyDown(QKeyEvent* event);
     void fitText(QLabel* visor);
     void keepTitleBarReachable();
+    void fitWidth();
     void toggleMinimized();
     void showManual();
     void openTool(CommandId id);

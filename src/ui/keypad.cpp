@@ -112,9 +112,10 @@ void Keypad::setEnterAddsLook(bool on) {
 
 void Keypad::setLarge(bool on) {
     QFont f = QApplication::font();
-    if (on) f.setPointSizeF(f.pointSizeF() * 1.25);
+    // The large layout is the designed one; the normal one is smaller.
+    if (!on) f.setPointSizeF(f.pointSizeF() * 0.85);
     setFont(f);
-    const QSize least = on ? QSize(64, 38) : QSize(52, 30);
+    const QSize least = on ? QSize(52, 30) : QSize(44, 26);
     for (QAbstractButton* b : std::as_const(m_buttons)) {
         const bool operatorKey = m_operatorColumn->indexOf(b) >= 0;
         b->setMinimumSize(least.width(), operatorKey ? least.height() * 22 / 30 : least.height());

@@ -24,7 +24,7 @@ class Keypad : public QGroupBox {
     void showPressed(Button b);
     void releaseAll();
     void setEnterAddsLook(bool on);
-    // The large layout: larger captions and buttons.
+    // The large (designed) layout, or the normal one with smaller captions and buttons.
     void setLarge(bool on);
     // The operator keys (/ * - +) in a colour of their own, another under the mouse.
     void setOperatorColours(const QColor& colour, const QColor& hover);

@@ -12,7 +12,7 @@ TapeView::TapeView(const Tape& tape, QWidget* parent) : QPlainTextEdit(parent), 
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setUndoRedoEnabled(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setLarge(false);
+    setLarge(true);
     setEditing(false);
     connect(&tape, &Tape::edited, this, &TapeView::onEdited);
     connect(&tape, &Tape::reset, this, &TapeView::onReset);
@@ -21,7 +21,8 @@ TapeView::TapeView(const Tape& tape, QWidget* parent) : QPlainTextEdit(parent), 
 
 void TapeView::setLarge(bool on) {
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (on) mono.setPointSizeF(mono.pointSizeF() * 1.25);
+    // The large layout is the designed one; the normal one is smaller.
+    if (!on) mono.setPointSizeF(mono.pointSizeF() * 0.8);
     setFont(mono);
     // The roll is exactly as wide as its lines and its scroll bar; a wider window widens the keypad.
     const int margins = int(2 * document()->documentMargin()) + 2 * frameWidth();

@@ -82,42 +82,20 @@ class TestKeySound : public QObject {
         QTest::addColumn<QString>("sons");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("heard");
-        QTest::newRow("Z X C") << "3"
-                               << "Z ^ X ^ C"
-                               << "on36 off36 on38 off38 on40";
-        QTest::newRow("a held key sounds once") << "3"
-                                                << "Z Z Z Z ^"
-                                                << "on36 off36";
-        QTest::newRow("struck again once let go") << "3"
-                                                  << "Z ^ Z"
-                                                  << "on36 off36 on36";
-        QTest::newRow("keypad") << "3"
-                                << "#1 #* #/ #0 #. #- #+ #9"
-                                << "on72 on59 on55 on71 on69 on62 on65 on86";
-        QTest::newRow("Enter is D") << "3"
-                                    << "Enter ^ D"
-                                    << "on52 off52 on52";
-        QTest::newRow("Ç and its key") << "3"
-                                       << "Ç ^ ;"
-                                       << "on64 off64 on64";
-        QTest::newRow("digit row") << "3"
-                                   << "1 4 9 0"
-                                   << "on83 on88 on96 on98";
-        QTest::newRow("Insert and minus") << "3"
-                                          << "Ins ^ -"
-                                          << "on100 off100 on100";
-        QTest::newRow("outside the table keeps the note") << "3"
-                                                          << "T ^ F1"
-                                                          << "on72 off72 on72";
-        QTest::newRow("a modifier plays nothing") << "3"
-                                                  << "Shift A"
-                                                  << "on48";
-        QTest::newRow("beep: one note for every key") << "2"
-                                                      << "Z ^ #5"
-                                                      << "on99 off99 on99";
-        QTest::newRow("none") << "1"
-                              << "Z ^ X"
-                              << "";
+        // clang-format off
+        QTest::newRow("Z X C") << "3" << "Z ^ X ^ C" << "on36 off36 on38 off38 on40";
+        QTest::newRow("a held key sounds once") << "3" << "Z Z Z Z ^" << "on36 off36";
+        QTest::newRow("struck again once let go") << "3" << "Z ^ Z" << "on36 off36 on36";
+        QTest::newRow("keypad") << "3" << "#1 #* #/ #0 #. #- #+ #9" << "on72 on59 on55 on71 on69 on62 on65 on86";
+        QTest::newRow("Enter is D") << "3" << "Enter ^ D" << "on52 off52 on52";
+        QTest::newRow("Ç and its key") << "3" << "Ç ^ ;" << "on64 off64 on64";
+        QTest::newRow("digit row") << "3" << "1 4 9 0" << "on83 on88 on96 on98";
+        QTest::newRow("Insert and minus") << "3" << "Ins ^ -" << "on100 off100 on100";
+        QTest::newRow("outside the table keeps the note") << "3" << "T ^ F1" << "on72 off72 on72";
+        QTest::newRow("a modifier plays nothing") << "3" << "Shift A" << "on48";
+        QTest::newRow("beep: one note for every key") << "2" << "Z ^ #5" << "on99 off99 on99";
+        QTest::newRow("none") << "1" << "Z ^ X" << "";
+        // clang-format on
     }
     void keysPlayTheirNotes() {
         QFETCH(QString, sons);
@@ -129,70 +107,55 @@ class TestKeySound : public QObject {
         QTEST(m_run->heard(), "heard");
     }
 
-    // A mode chosen from its menu: what the user is asked and told, what is stored, what is sent.
+    // Modes chosen from the menu in turn: what the user is asked and told, what is stored, what is
+    // sent then for the keys Z ^ X. Where no synthesizer exists, the beep may be the desktop's.
     void choosingAMode_data() {
         QTest::addColumn<bool>("synthesizer");
-        QTest::addColumn<int>("command");
+        QTest::addColumn<QList<int>>("commands");
         QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<int>("answer"); // to the offer of the desktop's beep
         QTest::addColumn<QString>("told");
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("heard"); // after the choice, then keys Z ^ X
-        const QString ask = "Digite um nú"; // message 57
-        QTest::newRow("beep") << true << int(SoundBeep) << QStringList() << ""
-                              << "Sons=2 Instrumento=-"
+        QTest::addColumn<QString>("heard");
+        const QString ask = "Digite um nú", no = "Problema ao "; // messages 57 and 9
+        const int yes = int(Dialogs::Answer::Yes), refused = int(Dialogs::Answer::No);
+        const auto L = [](auto... ids) { return QList<int>{int(ids)...}; };
+        // clang-format off
+        QTest::newRow("beep") << true << L(SoundBeep) << QStringList() << yes << "" << "Sons=2 Instrumento=-"
                               << "program0 on99 off99 on99";
         QTest::newRow("musical, asked until in range")
-            << true << int(SoundMusical) << QStringList{"abc", "128", "-1", " 65 "}
-            << QStringList(4, ask).join('|') << "Sons=3 Instrumento=65"
-            << "program65 on36 off36 on38";
-        QTest::newRow("musical, cancelled")
-            << true << int(SoundMusical) << QStringList{""} << ask << "Sons=1 Instrumento=-"
-            << "";
-        QTest::newRow("musical, no synthesizer")
-            << false << int(SoundMusical) << QStringList{"5"} << "Problema ao "
-            << "Sons=1 Instrumento=-"
-            << "";
-        // Where no synthesizer exists, the beep is the desktop's.
-        QTest::newRow("beep, no synthesizer, stand-in taken")
-            << false << int(SoundBeep) << QStringList() << "Problema ao "
-            << "Sons=2 Instrumento=-"
-            << "beep beep";
-        QTest::newRow("none") << true << int(SoundNone) << QStringList() << ""
-                              << "Sons=1 Instrumento=-"
-                              << "";
+            << true << L(SoundMusical) << QStringList{"abc", "128", "-1", " 65 "} << yes
+            << QStringList(4, ask).join('|') << "Sons=3 Instrumento=65" << "program65 on36 off36 on38";
+        QTest::newRow("musical, cancelled") << true << L(SoundMusical) << QStringList{""} << yes << ask
+                                            << "Sons=1 Instrumento=-" << "";
+        QTest::newRow("none") << true << L(SoundBeep, SoundNone) << QStringList() << yes << ""
+                              << "Sons=1 Instrumento=-" << "program0";
+        QTest::newRow("musical, no synthesizer") << false << L(SoundMusical) << QStringList{"5"} << yes << no
+                                                 << "Sons=1 Instrumento=-" << "";
+        QTest::newRow("beep, no synthesizer, desktop's beep taken") << false << L(SoundBeep) << QStringList() << yes
+                                                                    << no << "Sons=2 Instrumento=-" << "beep beep";
+        QTest::newRow("beep, no synthesizer, refused") << false << L(SoundBeep) << QStringList() << refused << no
+                                                       << "Sons=1 Instrumento=-" << "";
+        QTest::newRow("musical after the desktop's beep") << false << L(SoundBeep, SoundMusical) << QStringList{"5"}
+                                                          << yes << no + '|' + no << "Sons=1 Instrumento=-" << "";
+        // clang-format on
     }
     void choosingAMode() {
         QFETCH(bool, synthesizer);
-        QFETCH(int, command);
+        QFETCH(QList<int>, commands);
         QFETCH(QStringList, typed);
+        QFETCH(int, answer);
         m_run->midi.available = synthesizer;
         CalculatorController& c = m_run->open();
         m_run->dialogs.inputs = typed;
-        m_run->dialogs.answers = {Dialogs::Answer::Yes};
-        c.run(CommandId(command));
+        m_run->dialogs.answers = {Dialogs::Answer(answer), Dialogs::Answer(answer)};
+        for (int command : commands)
+            c.run(CommandId(command));
         m_run->keys("Z ^ X");
         QTEST(m_run->told(), "told");
         QTEST(m_run->stored({"Sons", "Instrumento"}), "stored");
         QTEST(m_run->heard(), "heard");
-        QCOMPARE(c.isChecked(CommandId(command)),
-                 m_run->stored({"Sons"}) != "Sons=1" || command == int(SoundNone));
-    }
-
-    // Refused, the desktop's beep leaves no sound at all; taken, it cannot play the musical mode.
-    void theBeepStandIn() {
-        m_run->midi.available = false;
-        CalculatorController& c = m_run->open();
-        m_run->dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
-        c.run(SoundBeep);
-        m_run->keys("Z");
-        QCOMPARE(m_run->stored({"Sons"}), "Sons=1");
-        QCOMPARE(m_run->heard(), "");
-        QVERIFY(c.isChecked(SoundNone));
-        c.run(SoundBeep);
-        m_run->dialogs.inputs = {"5"};
-        c.run(SoundMusical);
-        QCOMPARE(m_run->told(), "Problema ao |Problema ao |Problema ao ");
-        QCOMPARE(m_run->stored({"Sons"}), "Sons=1");
+        QCOMPARE(c.isChecked(SoundNone), m_run->stored({"Sons"}) == "Sons=1");
     }
 
     // A start restores the mode without asking; without a synthesizer the musical mode says so once
@@ -203,26 +166,16 @@ class TestKeySound : public QObject {
         QTest::addColumn<QString>("heard"); // on the start, then keys Z ^
         QTest::addColumn<QString>("told");
         QTest::addColumn<QString>("after");
-        QTest::newRow("musical") << true << "Sons=3 Instrumento=40"
-                                 << "program40 on36 off36"
-                                 << ""
+        // clang-format off
+        QTest::newRow("musical") << true << "Sons=3 Instrumento=40" << "program40 on36 off36" << ""
                                  << "Sons=3 Instrumento=40";
-        QTest::newRow("beep") << true << "Sons=2 Instrumento=40"
-                              << "program0 on99 off99"
-                              << ""
+        QTest::newRow("beep") << true << "Sons=2 Instrumento=40" << "program0 on99 off99" << ""
                               << "Sons=2 Instrumento=40";
-        QTest::newRow("musical, no synthesizer") << false << "Sons=3 Instrumento=40"
-                                                 << ""
-                                                 << "Problema ao "
+        QTest::newRow("musical, no synthesizer") << false << "Sons=3 Instrumento=40" << "" << "Problema ao "
                                                  << "Sons=1 Instrumento=40";
-        QTest::newRow("beep, no synthesizer") << false << "Sons=2"
-                                              << "beep"
-                                              << ""
-                                              << "Sons=2 Instrumento=-";
-        QTest::newRow("out of range") << true << "Sons=7 Instrumento=300"
-                                      << ""
-                                      << ""
-                                      << "Sons=7 Instrumento=300";
+        QTest::newRow("beep, no synthesizer") << false << "Sons=2" << "beep" << "" << "Sons=2 Instrumento=-";
+        QTest::newRow("out of range") << true << "Sons=7 Instrumento=300" << "" << "" << "Sons=7 Instrumento=300";
+        // clang-format on
     }
     void aStartRestoresTheMode() {
         QFETCH(bool, synthesizer);
