@@ -9,11 +9,14 @@ BUILD_PKGS = g++ cmake ninja-build pkg-config qt6-base-dev qt6-translations-l10n
              libxcb-xtest0-dev libxcb-xkb-dev libxtst-dev libx11-dev libxkbcommon-dev
 TEST_PKGS  = xvfb xauth x11-xkb-utils xdotool xclip x11-utils xterm poppler-utils imagemagick trayer openbox \
              dbus-daemon python3-dbus python3-gi \
-             cups cups-client
+             cups cups-client \
+             $(PACKAGE_PKGS)
+# What building and checking the .deb needs: dpkg-shlibdeps, and the two validators.
+PACKAGE_PKGS = dpkg-dev desktop-file-utils appstream
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all run test bench build deps test-deps clean
+.PHONY: all run test bench build deps test-deps package clean
 
 all: build
 
@@ -56,10 +59,17 @@ bench: test-deps build
 	$(BUILD)/bench/bench_converter
 	$(BUILD)/bench/bench_documents
 	$(BUILD)/bench/bench_tools
+	$(BUILD)/bench/bench_keysound
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_startup
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_hotkey
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_toolwindows
 	xvfb-run -a -s "-screen 0 1280x800x24 -noreset" $(BUILD)/bench/bench_monitor
+
+# The .deb of this build, in $(BUILD)/package: `sudo apt install ./$(BUILD)/package/tabulora_*.deb`.
+package: build
+	$(call install_missing,$(PACKAGE_PKGS))
+	cpack --config $(BUILD)/CPackConfig.cmake -B $(CURDIR)/$(BUILD)/package
+	@ls $(BUILD)/package/*.deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

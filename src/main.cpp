@@ -11,6 +11,7 @@
 #include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtdialogs.h"
 #include "platform/qt/qtprinter.h"
+#include "platform/unix/rtmidioutput.h"
 #include "platform/unix/unixendrequests.h"
 #include "platform/x11/x11globalhotkeys.h"
 #include "platform/x11/x11keyboardstate.h"
@@ -20,6 +21,7 @@
 #include "ui/frmsystray.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -49,6 +51,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulora"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The menu entry and the icon the desktop shows for its windows.
+    QApplication::setDesktopFileName(QStringLiteral("org.tabulora.Tabulora"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/tabulora.png").arg(size));
+    QApplication::setWindowIcon(icon);
 
     SettingsStore settings;
     Messages messages(chooseLanguage(
@@ -65,6 +73,7 @@ int main(int argc, char** argv) {
     X11KeyboardState keyboard;
     LogindPower power;
     DBusNotifications notifications;
+    RtMidiOutput midi;
     Context context;
     context.facts = readProgramFacts();
     context.messages = &messages;
@@ -75,6 +84,7 @@ int main(int argc, char** argv) {
     context.hotkeys = &hotkeys;
     context.trayHotkeys = &trayHotkeys;
     context.keyboard = &keyboard;
+    context.midi = &midi;
     context.channel = &channel;
     context.power = &power;
     context.notifications = &notifications;

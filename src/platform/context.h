@@ -17,6 +17,7 @@ class InstanceChannel;
 class KeyboardState;
 class Messages;
 class Notifications;
+class MidiOutput;
 class Printer;
 class SystemPower;
 
@@ -45,5 +46,6 @@ struct Context {
     InstanceChannel* channel = nullptr;
     SystemPower* power = nullptr;           // the scheduled shutdown
     Notifications* notifications = nullptr; // alarms while the calculator is hidden
+    MidiOutput* midi = nullptr;             // the key sounds' synthesizer, and the desktop's beep
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
 };

@@ -9,10 +9,12 @@
 #include "platform/dialogs.h"
 #include "platform/globalhotkeys.h"
 #include "platform/keyboardstate.h"
+#include "platform/midioutput.h"
 #include "settings/autostart.h"
 #include "settings/confkeys.h"
 #include "settings/settingsstore.h"
 #include "shell/clipboardmonitor.h"
+#include "shell/colourschemes.h"
 #include "shell/helptips.h"
 #include "shell/tapeoutput.h"
 
@@ -35,7 +37,8 @@ const QString SupportAddress = QStringLiteral("suporte@tabulora.com.br");
 
 CalculatorController::CalculatorController(Context& context, SettingsStore* store, WindowMode mode,
                                            QObject* parent)
-    : QObject(parent), m_context(context), m_store(store), m_mode(mode), m_engine(context, this) {
+    : QObject(parent), m_context(context), m_store(store), m_mode(mode), m_engine(context, this),
+      m_keySound(context.midi) {
     connect(&m_engine, &Engine::closeRequested, this, &CalculatorController::closeRequested);
     connect(&m_engine, &Engine::stateChanged, this, [this] {
         if (m_minimized) emit titleChanged();
@@ -81,7 +84,7 @@ QString CalculatorController::today() const {
 }
 
 void CalculatorController::playKeySound() {
-    // The key sounds are chosen in the menus; none is part of this program yet.
+    m_keySound.signal();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -116,6 +119,11 @@ void CalculatorController::load() {
     m_engine.setBackup(m_options.backup);
     m_engine.setNumLockAlways(m_options.numLockAlways);
     if (m_options.hotkeys) setHotkeys(true);
+    // The first scheme is the designed look; the compact calculator keeps it and plain menus.
+    if (!compact && m_options.colourScheme != ColourSchemes::First)
+        emit colourSchemeChosen(m_options.colourScheme);
+    m_officeMenusDrawn = m_options.officeMenus && m_mode == WindowMode::Full;
+    restoreKeySound();
 
     const TapeStateFile::LoadResult kept = TapeStateFile::load(
         m_engine, TapeStateFile::path(m_context.facts.dataDir, m_context.facts.instanceTag), m_context.now(),
@@ -190,6 +198,12 @@ void CalculatorController::windowShown() {
                             m_context.now(), m_context.facts.datePattern);
     m_closedOn = QDate();
     if (m_options.hotkeys) registerHotkeys();
+    if (m_soundReleased) {
+        m_soundReleased = false;
+        if (m_keySound.mode() != KeySound::Mode::None && m_keySound.openOutput() &&
+            m_keySound.mode() == KeySound::Mode::Musical)
+            m_keySound.sendInstrument(m_options.instrument);
+    }
 }
 
 void CalculatorController::windowClosing(const WindowMeasures& measures) {
@@ -201,6 +215,10 @@ void CalculatorController::windowClosing(const WindowMeasures& measures) {
         saveOnClose(*m_store, m_mode, m_minimized, m_options, measures, m_context.facts.locale);
     }
     if (m_context.hotkeys) m_context.hotkeys->unregisterAll();
+    // The synthesizer is the desktop's: it is not held while the calculator is closed to the tray.
+    m_keySound.stop();
+    m_keySound.closeOutput();
+    m_soundReleased = true;
     m_closedOn = m_context.now().date();
     m_visible = false;
 }
@@ -593,4 +611,125 @@ void CalculatorController::finishTakingSelection(const QString& before, int wait
     m_takingSelection = false;
     for (const QList<int> waiting = std::exchange(m_waitingHotkeys, {}); int id : waiting)
         onHotkey(id);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Key sounds and looks
+
+bool CalculatorController::openSoundOutput(KeySound::Mode wanted) {
+    if (m_keySound.openOutput()) return true;
+    if (m_context.dialogs && m_context.messages) {
+        const Messages& text = *m_context.messages;
+        if (wanted == KeySound::Mode::Beep) {
+            // No synthesizer: the desktop's own beep still lets the keys be heard.
+            const auto answer = m_context.dialogs->message(
+                text.text(9) + QStringLiteral("\r\n\r\n") + text.text(360), QString(),
+                Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo, Dialogs::Answer::Yes);
+            if (answer == Dialogs::Answer::Yes) return true;
+        } else {
+            m_context.dialogs->message(text.text(9), QString(), Dialogs::Icon::Exclamation);
+        }
+    }
+    chooseKeySound(KeySound::Mode::None);
+    return false;
+}
+
+void CalculatorController::chooseKeySound(KeySound::Mode mode) {
+    switch (mode) {
+    case KeySound::Mode::None:
+        m_keySound.setMode(KeySound::Mode::None);
+        m_options.keySound = int(KeySound::Mode::None);
+        writeOption(Option::KeySound);
+        break;
+    case KeySound::Mode::Beep:
+        if (m_keySound.mode() == KeySound::Mode::None && !openSoundOutput(mode)) break;
+        m_keySound.stop();
+        m_keySound.sendInstrument(0);
+        m_keySound.setMode(mode);
+        m_options.keySound = int(mode);
+        if (m_visible && !m_loading) writeOption(Option::KeySound);
+        break;
+    case KeySound::Mode::Musical: {
+        m_keySound.stop();
+        // Notes need the synthesizer, which the desktop's beep standing in for it does not have.
+        if (!m_keySound.outputOpen() && !openSoundOutput(mode)) break;
+        if (!m_context.dialogs || !m_context.messages) break;
+        const Messages& text = *m_context.messages;
+        for (;;) {
+            const QString answer =
+                m_context.dialogs->input(text.text(57), text.text(58), QString::number(m_options.instrument));
+            if (answer.isEmpty()) {
+                chooseKeySound(KeySound::Mode::None);
+                break;
+            }
+            bool ok = false;
+            const int instrument = answer.trimmed().toInt(&ok);
+            if (!ok || instrument < 0 || instrument > 127) continue;
+            m_keySound.sendInstrument(instrument);
+            m_keySound.setMode(mode);
+            m_options.instrument = instrument;
+            m_options.keySound = int(mode);
+            writeOption(Option::Instrument);
+            writeOption(Option::KeySound);
+            break;
+        }
+        break;
+    }
+    }
+    emit commandsChanged();
+}
+
+void CalculatorController::restoreKeySound() {
+    switch (KeySound::Mode(m_options.keySound)) {
+    case KeySound::Mode::None:
+        m_keySound.setMode(KeySound::Mode::None);
+        break;
+    case KeySound::Mode::Beep:
+        // Chosen before, perhaps with the desktop's beep standing in: asked no more.
+        m_keySound.openOutput();
+        m_keySound.sendInstrument(0);
+        m_keySound.setMode(KeySound::Mode::Beep);
+        break;
+    case KeySound::Mode::Musical:
+        if (!openSoundOutput(KeySound::Mode::Musical)) break;
+        m_keySound.sendInstrument(m_options.instrument);
+        m_keySound.setMode(KeySound::Mode::Musical);
+        break;
+    }
+}
+
+void CalculatorController::soundKeyDown(int qtKey, bool keypad) {
+    switch (qtKey) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+        return; // a modifier plays nothing; the key it goes with does
+    default:
+        m_keySound.keyDown(KeySound::virtualKey(qtKey, keypad));
+    }
+}
+
+void CalculatorController::soundKeyUp() {
+    m_keySound.keyUp();
+}
+
+void CalculatorController::windowDeactivated() {
+    m_keySound.stop();
+}
+
+void CalculatorController::chooseColourScheme(int scheme) {
+    m_options.colourScheme = scheme;
+    writeOption(Option::ColourScheme);
+    emit colourSchemeChosen(scheme);
+    emit commandsChanged();
+}
+
+void CalculatorController::toggleOfficeMenus() {
+    m_options.officeMenus = !m_options.officeMenus;
+    writeOption(Option::OfficeMenus);
+    emit commandsChanged();
+    if (m_context.dialogs && m_context.messages)
+        m_context.dialogs->message(m_context.messages->text(218), QString(), Dialogs::Icon::Information);
 }

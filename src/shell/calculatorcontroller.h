@@ -10,6 +10,7 @@
 #include "settings/options.h"
 #include "settings/windowgeometry.h"
 #include "shell/commandtable.h"
+#include "shell/keysound.h"
 
 #include <QDate>
 #include <QObject>
@@ -120,6 +121,18 @@ class CalculatorController : public QObject {
     // The printer of cheques and promissory notes ("ImpDispo"; "" is the default printer).
     void setPrintDevice(const QString& name);
 
+    // Key sounds, colour schemes and the menus' style.
+    const KeySound& keySound() const { return m_keySound; }
+    void chooseKeySound(KeySound::Mode mode);
+    // A key went down in the window (`keypad`: on the numeric keypad), or up.
+    void soundKeyDown(int qtKey, bool keypad);
+    void soundKeyUp();
+    void windowDeactivated();
+    void chooseColourScheme(int scheme);
+    void toggleOfficeMenus();
+    // The menus are drawn in the Office-XP style: chosen at load, for the first full calculator.
+    bool officeMenusDrawn() const { return m_officeMenusDrawn; }
+
   signals:
     // Checked and enabled states of the commands may have changed.
     void commandsChanged();
@@ -132,6 +145,8 @@ class CalculatorController : public QObject {
     void minimizeToggleRequested();
     void manualRequested();
     void toolRequested(CommandId id);
+    // A colour scheme is to be put on the window (its parts the scheme leaves unchanged stay).
+    void colourSchemeChosen(int scheme);
     // Select this range of the tape (a found text) and give it the focus.
     void tapeSelection(qsizetype start, qsizetype length);
     void tapeFocusRequested();
@@ -146,6 +161,10 @@ class CalculatorController : public QObject {
     void finishTakingSelection(const QString& before, int waitedMs);
     void playKeySound();
     void onClipboardChanged();
+    void restoreKeySound();
+    // Opens the MIDI output for a mode; where there is none, says so (message 9) and, for the
+    // beep, offers the desktop's beep instead. False: the mode is none.
+    bool openSoundOutput(KeySound::Mode wanted);
 
     Context& m_context;
     SettingsStore* m_store;
@@ -157,6 +176,9 @@ class CalculatorController : public QObject {
     QRect m_frame;
     QDate m_closedOn; // set while the window is closed to the tray
     QString m_startWord;
+    KeySound m_keySound;
+    bool m_soundReleased = false; // the output was closed with the window
+    bool m_officeMenusDrawn = false;
     bool m_loading = false;
     bool m_minimized = false;
     bool m_visible = false;

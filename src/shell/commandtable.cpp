@@ -175,18 +175,21 @@ QList<Command> build() {
                 [i](C& c) { c.chooseFormat(i); }, [i](const C& c) { return c.engine().formatIndex() == i; });
         if (i == 2) r.separator(Id::MenuFormat);
     }
-    r.menu(Id::MenuColours, "mnuEsquema", 112, Id::MenuSettings).enabled = [](const C&) { return false; };
+    r.menu(Id::MenuColours, "mnuEsquema", 112, Id::MenuSettings);
     for (int i = 1; i <= 4; ++i) {
         const QByteArray name = QStringLiteral("mnuCor%1").arg(i).toLatin1();
-        r.radio(Id(int(Id::Colour1) + i - 1), name.constData(), Id::MenuColours, 112 + i, {}, later,
+        r.radio(Id(int(Id::Colour1) + i - 1), name.constData(), Id::MenuColours, 112 + i, {},
+                [i](C& c) { c.chooseColourScheme(i); },
                 [i](const C& c) { return c.options().colourScheme == i; });
     }
-    r.menu(Id::MenuSounds, "mnuSomEscolher", 117, Id::MenuSettings).enabled = [](const C&) { return false; };
-    r.radio(Id::SoundNone, "mnuSemSom", Id::MenuSounds, 118, {}, later, [](const C& c) { return c.options().keySound == 1; });
-    fixed(r.radio(Id::SoundBeep, "mnuBeep", Id::MenuSounds, 0, ctrl(Qt::Key_B), later,
+    using Sound = KeySound::Mode;
+    r.menu(Id::MenuSounds, "mnuSomEscolher", 117, Id::MenuSettings);
+    r.radio(Id::SoundNone, "mnuSemSom", Id::MenuSounds, 118, {}, [](C& c) { c.chooseKeySound(Sound::None); },
+            [](const C& c) { return c.options().keySound == 1; });
+    fixed(r.radio(Id::SoundBeep, "mnuBeep", Id::MenuSounds, 0, ctrl(Qt::Key_B), [](C& c) { c.chooseKeySound(Sound::Beep); },
                   [](const C& c) { return c.options().keySound == 2; }),
           "&Beep, Beep...");
-    r.radio(Id::SoundMusical, "mnuSom", Id::MenuSounds, 120, ctrl(Qt::Key_U), later,
+    r.radio(Id::SoundMusical, "mnuSom", Id::MenuSounds, 120, ctrl(Qt::Key_U), [](C& c) { c.chooseKeySound(Sound::Musical); },
             [](const C& c) { return c.options().keySound == 3; });
     r.menu(Id::MenuLanguage, "mnuIdioma", 121, Id::MenuSettings);
     const struct {
@@ -209,7 +212,8 @@ QList<Command> build() {
     // F9 is the way back that the help tips teach.
     r.radio(Id::EnterEquals, "mnuIgual", Id::MenuEnterKey, 124, Qt::Key_F9, [](C& c) { c.setEnterAdds(false); },
             [](const C& c) { return !c.engine().enterAdds(); });
-    fixed(r.check(Id::OfficeMenus, "mnuXP", Id::MenuSettings, 0, {}, later, [](const C& c) { return c.options().officeMenus; }),
+    fixed(r.check(Id::OfficeMenus, "mnuXP", Id::MenuSettings, 0, {}, &C::toggleOfficeMenus,
+                  [](const C& c) { return c.options().officeMenus; }),
           "Office &XP menu");
 
     fixed(r.menu(Id::MenuHelp, "mnu9", 0), "?");

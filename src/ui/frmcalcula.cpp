@@ -3,6 +3,7 @@
 #include "core/keymap.h"
 #include "i18n/messagecatalog.h"
 #include "platform/keyboardstate.h"
+#include "shell/colourschemes.h"
 #include "ui/frmmanual.h"
 #include "ui/frmpaste.h"
 #include "ui/keypad.h"
@@ -104,6 +105,7 @@ frmCalcula::frmCalcula(CalculatorController& controller, QWidget* parent)
     connect(&c, &CalculatorController::minimizeToggleRequested, this, &frmCalcula::toggleMinimized);
     connect(&c, &CalculatorController::manualRequested, this, &frmCalcula::showManual);
     connect(&c, &CalculatorController::toolRequested, this, &frmCalcula::openTool);
+    connect(&c, &CalculatorController::colourSchemeChosen, this, &frmCalcula::applyColourScheme);
     connect(&c, &CalculatorController::tapeSelection, m_tape, &TapeView::select);
     connect(&c, &CalculatorController::tapeFocusRequested, this, [this] { m_tape->setFocus(); });
     connect(&c, &CalculatorController::entryFocusRequested, this, &frmCalcula::focusEntry);
@@ -235,8 +237,53 @@ void frmCalcula::load() {
         if (!first.isValid()) first = frameGeometry();
         move(besideFrame(first, frameGeometry().size(), area));
     }
+    if (m_controller.officeMenusDrawn()) drawOfficeMenus();
     translate();
     setWindowTitle(m_controller.windowTitle());
+}
+
+// The Office-XP look: a light column down the menus' left side, and the entry under the mouse
+// framed in blue on a pale blue.
+void frmCalcula::drawOfficeMenus() {
+    for (QMenu* menu : findChildren<QMenu*>())
+        menu->setStyleSheet(QStringLiteral(
+            "QMenu { background: #FCFCF9; border: 1px solid #8A867A; padding: 1px; }"
+            "QMenu::item { padding: 4px 24px 4px 30px; border: 1px solid transparent; }"
+            "QMenu::item:selected { background: #C1D2EE; border: 1px solid #316AC5; color: black; }"
+            "QMenu::item:disabled { color: #A0A0A0; }"
+            "QMenu::separator { height: 1px; background: #C5C2B8; margin: 2px 2px 2px 28px; }"
+            "QMenu::indicator { left: 6px; width: 14px; height: 14px; }"));
+}
+
+// A colour scheme on the window's parts; a part the scheme leaves unchanged keeps its colour.
+void frmCalcula::applyColourScheme(int number) {
+    const ColourScheme& scheme = ColourSchemes::scheme(number);
+    const auto colourOf = [](const SchemeColour& c) {
+        switch (c.kind) {
+        case SchemeColour::Kind::Rgb:
+            return QColor::fromRgb(QRgb(c.rgb));
+        case SchemeColour::Kind::ButtonFace:
+            return QApplication::palette().color(QPalette::Button);
+        case SchemeColour::Kind::Unchanged:
+            break;
+        }
+        return QColor();
+    };
+    const auto paint = [&](QWidget* w, QPalette::ColorRole role, const SchemeColour& c) {
+        const QColor colour = colourOf(c);
+        if (!colour.isValid()) return;
+        QPalette p = w->palette();
+        p.setColor(role, colour);
+        w->setPalette(p);
+        w->setAutoFillBackground(role == QPalette::Window);
+    };
+    paint(this, QPalette::Window, scheme.window);
+    paint(m_keypad, QPalette::Window, scheme.keypad);
+    paint(m_tape, QPalette::Base, scheme.tape);
+    for (QLabel* visor : m_visor)
+        paint(visor, QPalette::Window, scheme.display);
+    if (scheme.operators.kind != SchemeColour::Kind::Unchanged)
+        m_keypad->setOperatorColours(colourOf(scheme.operators), colourOf(scheme.operatorHover));
 }
 
 void frmCalcula::refresh() {
@@ -311,6 +358,14 @@ void frmCalcula::translate() {
 void frmCalcula::applyAppearance() {
     const Options& options = m_controller.options();
     m_keypad->setVisible(!options.keypadHidden);
+    if (m_largeLook != options.largeFont) {
+        // The window is built in the large layout, its designed width; a change of layout fits the
+        // window to its new width once the layouts have taken the new sizes.
+        if (m_largeLook) QTimer::singleShot(0, this, &frmCalcula::fitWidth);
+        m_largeLook = options.largeFont;
+        m_keypad->setLarge(options.largeFont);
+        m_tape->setLarge(options.largeFont);
+    }
     m_displayFont = font();
     m_displayFont.setPointSize(m_displayFont.pointSize() + (options.largeFont ? 8 : 3));
     m_displayFont.setBold(true);
@@ -438,6 +493,15 @@ bool frmCalcula::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    // Every key of the calculator may sound, before anything else is done with it.
+    if ((watched == m_entry || watched == m_tape) &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        const auto* k = static_cast<QKeyEvent*>(event);
+        if (event->type() == QEvent::KeyPress)
+            m_controller.soundKeyDown(k->key(), k->modifiers() & Qt::KeypadModifier);
+        else if (!k->isAutoRepeat())
+            m_controller.soundKeyUp();
+    }
     // A menu closed with Esc leaves the menu bar in keyboard mode, where the next Esc would only end
     // that mode: with no pop-up open, Esc closes the calculator there too.
     if (watched == menuWidget() && event->type() == QEvent::KeyPress &&
@@ -514,6 +578,7 @@ void frmCalcula::moveEvent(QMoveEvent* event) {
 
 void frmCalcula::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) m_controller.setMinimized(isMinimized());
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) m_controller.windowDeactivated();
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_activated) {
         m_activated = true;
         m_tape->select(engine().tape().size(), 0);
@@ -531,6 +596,19 @@ void frmCalcula::keepTitleBarReachable() {
     const int titleHeight = qMax(8, geometry().top() - frame.top());
     const QPoint reachable = reachablePosition(frame, titleHeight, screens);
     if (reachable != frame.topLeft()) move(reachable);
+}
+
+// The window keeps its height and is as narrow as the keypad allows; grown wider than the room to its
+// right, it moves left until all of it is in sight.
+void frmCalcula::fitWidth() {
+    if (isMaximized() || isFullScreen()) return;
+    centralWidget()->layout()->activate();
+    layout()->activate();
+    resize(minimumSizeHint().width(), height());
+    const QScreen* s = screen();
+    if (!isVisible() || !s) return;
+    const int overflow = pos().x() + frameGeometry().width() - 1 - s->availableGeometry().right();
+    if (overflow > 0) move(qMax(s->availableGeometry().left(), pos().x() - overflow), pos().y());
 }
 
 void frmCalcula::toggleMinimized() {

@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <optional>
 
 class Keypad;
 class QAction;
@@ -53,10 +54,13 @@ class frmCalcula : public QMainWindow {
     void refreshCommands();
     void translate();
     void applyAppearance();
+    void applyColourScheme(int number);
+    void drawOfficeMenus();
     void focusEntry();
     bool handleKeyDown(QKeyEvent* event);
     void fitText(QLabel* visor);
     void keepTitleBarReachable();
+    void fitWidth();
     void toggleMinimized();
     void showManual();
     void openTool(CommandId id);
@@ -77,4 +81,5 @@ class frmCalcula : public QMainWindow {
     bool m_timeDisplayNegative = false;
     bool m_activated = false;
     bool m_enterAddsLook = false;
+    std::optional<bool> m_largeLook;
 };

@@ -2,6 +2,8 @@
 
 #include "shell/commandtable.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QTimer>
 #include <QToolButton>
@@ -106,4 +108,45 @@ void Keypad::setEnterAddsLook(bool on) {
     button(Button::Equals)->setToolTip(on ? QStringLiteral(" NumLock ") : QStringLiteral(" Enter "));
     plus->setText(on ? QStringLiteral("EN\nTER") : QStringLiteral("+"));
     m_operatorColumn->setStretchFactor(plus, on ? 2 : 1);
+}
+
+void Keypad::setLarge(bool on) {
+    QFont f = QApplication::font();
+    // The large layout is the designed one; the normal one is smaller.
+    if (!on) f.setPointSizeF(f.pointSizeF() * 0.85);
+    setFont(f);
+    const QSize least = on ? QSize(52, 30) : QSize(44, 26);
+    for (QAbstractButton* b : std::as_const(m_buttons)) {
+        const bool operatorKey = m_operatorColumn->indexOf(b) >= 0;
+        b->setMinimumSize(least.width(), operatorKey ? least.height() * 22 / 30 : least.height());
+    }
+}
+
+QList<QAbstractButton*> Keypad::operatorKeys() const {
+    return {button(Button::Divide), button(Button::Multiply), button(Button::Subtract), button(Button::Add)};
+}
+
+void Keypad::setOperatorColours(const QColor& colour, const QColor& hover) {
+    m_operatorColour = colour;
+    m_operatorHover = hover;
+    for (QAbstractButton* b : operatorKeys()) {
+        b->removeEventFilter(this);
+        b->installEventFilter(this);
+        paintOperator(b, b->underMouse());
+    }
+}
+
+void Keypad::paintOperator(QAbstractButton* b, bool hovered) {
+    const QColor c = hovered ? m_operatorHover : m_operatorColour;
+    if (!c.isValid()) return;
+    QPalette p = b->palette();
+    p.setColor(QPalette::Button, c);
+    b->setPalette(p);
+}
+
+bool Keypad::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter || event->type() == QEvent::Leave)
+        if (auto* b = qobject_cast<QAbstractButton*>(watched))
+            paintOperator(b, event->type() == QEvent::Enter);
+    return QGroupBox::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 
 #include "core/keypad.h"
 
+#include <QColor>
 #include <QGroupBox>
 #include <QHash>
 
@@ -23,14 +24,26 @@ class Keypad : public QGroupBox {
     void showPressed(Button b);
     void releaseAll();
     void setEnterAddsLook(bool on);
+    // The large (designed) layout, or the normal one with smaller captions and buttons.
+    void setLarge(bool on);
+    // The operator keys (/ * - +) in a colour of their own, another under the mouse.
+    void setOperatorColours(const QColor& colour, const QColor& hover);
+    QList<QAbstractButton*> operatorKeys() const;
 
   signals:
     void clicked(Button button);
     // A right click on "+" or "=": the menu of the Enter key's function belongs there.
     void enterKeyMenuRequested(const QPoint& globalPos);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void paintOperator(QAbstractButton* b, bool hovered);
+
     QHash<int, QAbstractButton*> m_buttons;
+    QColor m_operatorColour;
+    QColor m_operatorHover;
     QVBoxLayout* m_operatorColumn;
     QList<QAbstractButton*> m_pressed;
     QTimer* m_releaseTimer;

@@ -11,17 +11,23 @@ TapeView::TapeView(const Tape& tape, QWidget* parent) : QPlainTextEdit(parent), 
     setObjectName(QStringLiteral("txtFita"));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setUndoRedoEnabled(false);
-    const QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    setFont(mono);
-    // The roll is exactly as wide as its lines and its scroll bar; a wider window widens the keypad.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    const int margins = int(2 * document()->documentMargin()) + 2 * frameWidth();
-    setFixedWidth(QFontMetrics(mono).horizontalAdvance(QString(TapeLine::Width + 1, QLatin1Char('0'))) +
-                  verticalScrollBar()->sizeHint().width() + margins);
+    setLarge(true);
     setEditing(false);
     connect(&tape, &Tape::edited, this, &TapeView::onEdited);
     connect(&tape, &Tape::reset, this, &TapeView::onReset);
     onReset(tape.text());
+}
+
+void TapeView::setLarge(bool on) {
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // The large layout is the designed one; the normal one is smaller.
+    if (!on) mono.setPointSizeF(mono.pointSizeF() * 0.8);
+    setFont(mono);
+    // The roll is exactly as wide as its lines and its scroll bar; a wider window widens the keypad.
+    const int margins = int(2 * document()->documentMargin()) + 2 * frameWidth();
+    setFixedWidth(QFontMetrics(mono).horizontalAdvance(QString(TapeLine::Width + 1, QLatin1Char('0'))) +
+                  verticalScrollBar()->sizeHint().width() + margins);
 }
 
 // In normal use the roll is blue and read-only; editing shows it as any text being edited.

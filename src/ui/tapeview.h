@@ -20,6 +20,9 @@ class TapeView : public QPlainTextEdit {
     // The edited text with the engine's line ends.
     QString editedText() const;
     void setEditing(bool on);
+    // The large (designed) layout or the smaller normal one: the font, and the roll as wide as its
+    // lines in it.
+    void setLarge(bool on);
     // The word under a point of the viewport (a run between blanks) and where its line starts in the
     // engine's text; an empty word when the point is on a blank.
     std::pair<QString, qsizetype> wordAt(const QPoint& pos) const;

@@ -10,6 +10,7 @@
 #include "support/fakeglobalhotkeys.h"
 #include "support/fakeinstancechannel.h"
 #include "support/fakekeyboardstate.h"
+#include "support/fakemidioutput.h"
 #include "support/fakeprinter.h"
 #include "support/fakesystem.h"
 
@@ -28,6 +29,7 @@ struct TestContext {
     FakeInstanceChannel channel;
     FakeSystemPower power;
     FakeNotifications notifications;
+    FakeMidiOutput midi;
     QDateTime now{QDate(2026, 12, 5), QTime(9, 30, 15)};
     Context context;
 
@@ -37,7 +39,8 @@ struct TestContext {
         context.facts.locale = QLocale(QLocale::Portuguese, QLocale::Brazil);
         context.messages = &messages, context.clipboard = &clipboard, context.dialogs = &dialogs;
         context.desktop = &desktop, context.printer = &printer, context.hotkeys = &hotkeys;
-        context.keyboard = &keyboard, context.channel = &channel, context.now = [this] { return now; };
+        context.keyboard = &keyboard, context.channel = &channel, context.midi = &midi,
+        context.now = [this] { return now; };
         context.power = &power, context.notifications = &notifications;
     }
 };
