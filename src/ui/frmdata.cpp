@@ -2,6 +2,7 @@
 
 #include "i18n/messagecatalog.h"
 #include "shell/calculatorcontroller.h"
+#include "ui/toolfields.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -280,14 +281,7 @@ bool frmData::eventFilter(QObject* watched, QEvent* event) {
 
 // Enter on a button presses it; on a control without a calculation of its own it moves on.
 void frmData::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        else
-            focusNextChild();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!pressOrMoveOnEnter(this, event)) QDialog::keyPressEvent(event);
 }
 
 // Another window of the program coming forward closes this one, as a pop-up would close.

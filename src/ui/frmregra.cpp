@@ -238,14 +238,7 @@ bool frmRegra::eventFilter(QObject* watched, QEvent* event) {
 
 // Enter moves on to the next field as Tab does; on a button it presses the button.
 void frmRegra::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-            button->click();
-        else
-            focusNextChild();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!pressOrMoveOnEnter(this, event)) QDialog::keyPressEvent(event);
 }
 
 // The page shows the window as the screen does: its caption above its face.

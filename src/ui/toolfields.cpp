@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -84,15 +85,29 @@ void ActionLabel::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
+namespace {
+// The window's own Tab handling: the same next control a Tab would reach.
+void moveOn(QWidget* window) {
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &tab);
+}
+} // namespace
+
+bool pressOrMoveOnEnter(QWidget* window, QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
+    if (auto* button = qobject_cast<QPushButton*>(window->focusWidget()))
+        button->click();
+    else
+        moveOn(window);
+    return true;
+}
+
 bool moveOnEnterCloseOnEsc(QWidget* window, QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        // The window's own Tab handling: the same next control a Tab would reach.
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QCoreApplication::sendEvent(window, &tab);
+    case Qt::Key_Enter:
+        moveOn(window);
         return true;
-    }
     case Qt::Key_Escape:
         window->close();
         return true;

@@ -17,6 +17,8 @@ void selectAllOnFocus(QLineEdit* field);
 // The keys of a tool window whose Enter moves on as Tab does: Enter/Return to the next control, Esc
 // closes. Returns whether the key was one of them.
 bool moveOnEnterCloseOnEsc(QWidget* window, QKeyEvent* event);
+// Enter on a button presses it; anywhere else it moves on as Tab does. Returns whether the key was Enter.
+bool pressOrMoveOnEnter(QWidget* window, QKeyEvent* event);
 
 class ActionLabel : public QLabel {
   public:
