@@ -175,8 +175,18 @@ void TrayUtilities::alarmClicked(int index) {
     }
     if (!m_context.dialogs) return;
     const QString title = message(67);
+    const std::optional<QTime> time = askTime(66, title);
+    if (!time) return;
+    const QString reason = m_context.dialogs->input(message(68), title, QString()).trimmed().toUpper();
+    if (reason.isEmpty()) return;
+    m_alarms.append({TrayClock::nextOccurrence(*time, m_context.now()), reason});
+    keepAlarms();
+    emit changed();
+}
+
+std::optional<QTime> TrayUtilities::askTime(int prompt, const QString& title) {
     const QString answer =
-        m_context.dialogs->input(message(66), title, m_context.now().time().toString(TimeFormat));
+        m_context.dialogs->input(message(prompt), title, m_context.now().time().toString(TimeFormat));
     const std::optional<QTime> time = TrayClock::parseTime(answer);
     if (!time) {
         // A typed answer that is no time says why; a cancelled box only that nothing was scheduled.
@@ -184,13 +194,8 @@ void TrayUtilities::alarmClicked(int index) {
                  ? message(38)
                  : message(38) + QLatin1String("\r\n\r\n") + message(349, answer.trimmed()),
              Dialogs::Icon::Exclamation);
-        return;
     }
-    const QString reason = m_context.dialogs->input(message(68), title, QString()).trimmed().toUpper();
-    if (reason.isEmpty()) return;
-    m_alarms.append({TrayClock::nextOccurrence(*time, m_context.now()), reason});
-    keepAlarms();
-    emit changed();
+    return time;
 }
 
 void TrayUtilities::shutdownClicked() {
@@ -203,16 +208,8 @@ void TrayUtilities::shutdownClicked() {
     }
     if (!m_context.dialogs) return;
     const QDateTime now = m_context.now();
-    const QString answer =
-        m_context.dialogs->input(message(69), message(70), now.time().toString(TimeFormat));
-    const std::optional<QTime> time = TrayClock::parseTime(answer);
-    if (!time) {
-        tell(answer.trimmed().isEmpty()
-                 ? message(38)
-                 : message(38) + QLatin1String("\r\n\r\n") + message(349, answer.trimmed()),
-             Dialogs::Icon::Exclamation);
-        return;
-    }
+    const std::optional<QTime> time = askTime(69, message(70));
+    if (!time) return;
     const QDateTime due = TrayClock::nextOccurrence(*time, now);
     // A time already gone today means tomorrow: the question says so, and a hurried Enter says No.
     const int question = due.date() == now.date() ? 39 : 341;

@@ -87,6 +87,8 @@ class TrayUtilities : public QObject {
     void keepAlarms();
     void ring(const Alarm& alarm);
     void tell(const QString& text, Dialogs::Icon icon);
+    // Asks for a time of day, now offered; an answer that is no time is told (message 38) and gives none.
+    std::optional<QTime> askTime(int prompt, const QString& title);
     QString message(int number, const QString& p1 = {}, const QString& p2 = {}) const;
 
     Context& m_context;
