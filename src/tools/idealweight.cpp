@@ -1,6 +1,7 @@
 #include "tools/idealweight.h"
 
 #include "i18n/messagecatalog.h"
+#include "tools/numberentry.h"
 
 #include <QStringList>
 #include <cmath>
@@ -40,17 +41,6 @@ QString money(const Decimal& d, const Separators& seps) {
 
 Decimal difference(const Decimal& a, const Decimal& b) {
     return a.subtract(b).value_or(Decimal()); // both below 1000 kg: it always fits
-}
-
-// A number as the field shows it after a change of unit: no trailing zeros ("1,7").
-QString plain(const Decimal& d, QChar decimal) {
-    QString text = d.toString(decimal);
-    if (text.contains(decimal)) {
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(decimal)) text.chop(1);
-    }
-    return text;
 }
 
 const char* bandName(WeightBand band, int language) {
@@ -104,7 +94,7 @@ WeightCalculation calculate(const QString& height, const QString& weight, Sex se
     // A height of 100 or more was given in centimetres.
     if (toCents(*h).compare(Decimal::fromInt(100)) >= 0) {
         h = h->divide(Decimal::fromInt(100));
-        c.heightText = plain(*h, seps.decimal);
+        c.heightText = fieldNumber(*h, seps.decimal);
     }
     const Decimal metres = toCents(*h);
     if (metres.compare(Decimal::fromInt(3)) > 0 || metres.compare(Decimal::fromInt(1)) < 0) {

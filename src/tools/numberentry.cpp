@@ -9,3 +9,13 @@ std::optional<QChar> admitNumberKey(QChar key, const QString& kept, QChar decima
     if (key == QLatin1Char('-') && minusAllowed) return key;
     return std::nullopt;
 }
+
+QString fieldNumber(const Decimal& value, QChar decimal) {
+    QString text = value.toString(decimal);
+    if (text.contains(decimal)) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(decimal)) text.chop(1);
+    }
+    return text;
+}

@@ -2,6 +2,7 @@
 
 #include "i18n/messagecatalog.h"
 #include "platform/dialogs.h"
+#include "tools/numberentry.h"
 
 namespace {
 
@@ -9,16 +10,6 @@ using Icon = Dialogs::Icon;
 
 // The largest amount a result may show: what the currency type of office software holds.
 const Decimal Largest = Decimal::fromParts(0xFFFFFFFFu, 0x7FFFFFFFu, 0, 4, false); // 922337203685477,5807
-
-QString plainText(const Decimal& value, QChar decimal) {
-    QString t = value.toString(decimal);
-    if (t.contains(decimal)) {
-        while (t.endsWith(QLatin1Char('0')))
-            t.chop(1);
-        if (t.endsWith(decimal)) t.chop(1);
-    }
-    return t;
-}
 
 // The digits of a typed value's whole part, leading zeros aside; read from the text, so that a value
 // too long for any number is still told as too long.
@@ -214,7 +205,7 @@ std::optional<QString> RuleOfThree::solve(int u) {
     if (!x) return std::nullopt;
     const Decimal result = x->rounded(4, Decimal::Rounding::HalfEven);
     if (result.abs().compare(Largest) > 0) return std::nullopt;
-    const QString text = plainText(result, m_context.facts.decimalSeparator);
+    const QString text = fieldNumber(result, m_context.facts.decimalSeparator);
     m_proportion = proportion + QStringLiteral(" = ") + text;
     return text;
 }
