@@ -8,6 +8,7 @@
 #include "ui/frmpaste.h"
 #include "ui/keypad.h"
 #include "ui/tapeview.h"
+#include "ui/textcolour.h"
 #include "ui/toolwindows.h"
 
 #include <QAbstractButton>
@@ -26,21 +27,6 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-// Colours of the design, as RGB: red for negative values, blue otherwise.
-const QColor Red(0xFF, 0x00, 0x00);
-const QColor Blue(0x00, 0x00, 0xFF);
-
-void setTextColour(QWidget* w, const QColor& c) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::Text, c);
-    w->setPalette(p);
-}
-
-} // namespace
 
 frmCalcula::frmCalcula(CalculatorController& controller, QWidget* parent)
     : QMainWindow(parent), m_controller(controller) {

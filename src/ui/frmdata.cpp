@@ -2,6 +2,7 @@
 
 #include "i18n/messagecatalog.h"
 #include "shell/calculatorcontroller.h"
+#include "ui/textcolour.h"
 #include "ui/toolfields.h"
 
 #include <QApplication>
@@ -19,16 +20,6 @@
 namespace {
 
 using Field = DateCalculator::Field;
-
-const QColor Blue(0x00, 0x00, 0xFF);
-const QColor Red(0xFF, 0x00, 0x00);
-
-void setTextColour(QWidget* w, const QColor& c) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::Text, c);
-    w->setPalette(p);
-}
 
 void mirror(QLineEdit* edit, const QString& text) {
     if (edit->text() != text) edit->setText(text);

@@ -1,6 +1,7 @@
 #include "ui/keypad.h"
 
 #include "shell/commandtable.h"
+#include "ui/textcolour.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -10,12 +11,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-void setTextColour(QWidget* w, const QColor& c) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
 
 // Where each button stands: row and column of the grid, or the operator column (row -1).
 struct Cell {
