@@ -38,7 +38,8 @@ const QString SupportAddress = QStringLiteral("suporte@tabulora.com.br");
 CalculatorController::CalculatorController(Context& context, SettingsStore* store, WindowMode mode,
                                            QObject* parent)
     : QObject(parent), m_context(context), m_store(store), m_mode(mode), m_engine(context, this),
-      m_keySound(context.midi) {
+      m_keySound(context.midi),
+      m_soundChoice(context, m_keySound, m_options, [this](Option option) { writeOption(option); }) {
     connect(&m_engine, &Engine::closeRequested, this, &CalculatorController::closeRequested);
     connect(&m_engine, &Engine::stateChanged, this, [this] {
         if (m_minimized) emit titleChanged();
@@ -123,7 +124,7 @@ void CalculatorController::load() {
     if (!compact && m_options.colourScheme != ColourSchemes::First)
         emit colourSchemeChosen(m_options.colourScheme);
     m_officeMenusDrawn = m_options.officeMenus && m_mode == WindowMode::Full;
-    restoreKeySound();
+    m_soundChoice.restore();
 
     const TapeStateFile::LoadResult kept = TapeStateFile::load(
         m_engine, TapeStateFile::path(m_context.facts.dataDir, m_context.facts.instanceTag), m_context.now(),
@@ -616,86 +617,9 @@ void CalculatorController::finishTakingSelection(const QString& before, int wait
 // ---------------------------------------------------------------------------------------------
 // Key sounds and looks
 
-bool CalculatorController::openSoundOutput(KeySound::Mode wanted) {
-    if (m_keySound.openOutput()) return true;
-    if (m_context.dialogs && m_context.messages) {
-        const Messages& text = *m_context.messages;
-        if (wanted == KeySound::Mode::Beep) {
-            // No synthesizer: the desktop's own beep still lets the keys be heard.
-            const auto answer = m_context.dialogs->message(
-                text.text(9) + QStringLiteral("\r\n\r\n") + text.text(360), QString(),
-                Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo, Dialogs::Answer::Yes);
-            if (answer == Dialogs::Answer::Yes) return true;
-        } else {
-            m_context.dialogs->message(text.text(9), QString(), Dialogs::Icon::Exclamation);
-        }
-    }
-    chooseKeySound(KeySound::Mode::None);
-    return false;
-}
-
 void CalculatorController::chooseKeySound(KeySound::Mode mode) {
-    switch (mode) {
-    case KeySound::Mode::None:
-        m_keySound.setMode(KeySound::Mode::None);
-        m_options.keySound = int(KeySound::Mode::None);
-        writeOption(Option::KeySound);
-        break;
-    case KeySound::Mode::Beep:
-        if (m_keySound.mode() == KeySound::Mode::None && !openSoundOutput(mode)) break;
-        m_keySound.stop();
-        m_keySound.sendInstrument(0);
-        m_keySound.setMode(mode);
-        m_options.keySound = int(mode);
-        if (m_visible && !m_loading) writeOption(Option::KeySound);
-        break;
-    case KeySound::Mode::Musical: {
-        m_keySound.stop();
-        // Notes need the synthesizer, which the desktop's beep standing in for it does not have.
-        if (!m_keySound.outputOpen() && !openSoundOutput(mode)) break;
-        if (!m_context.dialogs || !m_context.messages) break;
-        const Messages& text = *m_context.messages;
-        for (;;) {
-            const QString answer =
-                m_context.dialogs->input(text.text(57), text.text(58), QString::number(m_options.instrument));
-            if (answer.isEmpty()) {
-                chooseKeySound(KeySound::Mode::None);
-                break;
-            }
-            bool ok = false;
-            const int instrument = answer.trimmed().toInt(&ok);
-            if (!ok || instrument < 0 || instrument > 127) continue;
-            m_keySound.sendInstrument(instrument);
-            m_keySound.setMode(mode);
-            m_options.instrument = instrument;
-            m_options.keySound = int(mode);
-            writeOption(Option::Instrument);
-            writeOption(Option::KeySound);
-            break;
-        }
-        break;
-    }
-    }
+    m_soundChoice.choose(mode, m_visible && !m_loading);
     emit commandsChanged();
-}
-
-void CalculatorController::restoreKeySound() {
-    switch (KeySound::Mode(m_options.keySound)) {
-    case KeySound::Mode::None:
-        m_keySound.setMode(KeySound::Mode::None);
-        break;
-    case KeySound::Mode::Beep:
-        // Chosen before, perhaps with the desktop's beep standing in: asked no more.
-        m_keySound.openOutput();
-        m_keySound.sendInstrument(0);
-        m_keySound.setMode(KeySound::Mode::Beep);
-        break;
-    case KeySound::Mode::Musical:
-        if (!openSoundOutput(KeySound::Mode::Musical)) break;
-        m_keySound.sendInstrument(m_options.instrument);
-        m_keySound.setMode(KeySound::Mode::Musical);
-        break;
-    }
 }
 
 void CalculatorController::soundKeyDown(int qtKey, bool keypad) {

@@ -11,6 +11,7 @@
 #include "settings/windowgeometry.h"
 #include "shell/commandtable.h"
 #include "shell/keysound.h"
+#include "shell/keysoundchoice.h"
 
 #include <QDate>
 #include <QObject>
@@ -161,10 +162,6 @@ class CalculatorController : public QObject {
     void finishTakingSelection(const QString& before, int waitedMs);
     void playKeySound();
     void onClipboardChanged();
-    void restoreKeySound();
-    // Opens the MIDI output for a mode; where there is none, says so (message 9) and, for the
-    // beep, offers the desktop's beep instead. False: the mode is none.
-    bool openSoundOutput(KeySound::Mode wanted);
 
     Context& m_context;
     SettingsStore* m_store;
@@ -177,6 +174,7 @@ class CalculatorController : public QObject {
     QDate m_closedOn; // set while the window is closed to the tray
     QString m_startWord;
     KeySound m_keySound;
+    KeySoundChoice m_soundChoice;
     bool m_soundReleased = false; // the output was closed with the window
     bool m_officeMenusDrawn = false;
     bool m_loading = false;
