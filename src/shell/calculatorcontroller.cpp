@@ -72,6 +72,11 @@ CalculatorController::CalculatorController(Context& context, SettingsStore* stor
 
 CalculatorController::~CalculatorController() = default;
 
+void CalculatorController::tell(int number, Dialogs::Icon icon, const QString& parameter) const {
+    if (m_context.dialogs && m_context.messages)
+        m_context.dialogs->message(m_context.messages->text(number, parameter), QString(), icon);
+}
+
 int CalculatorController::language() const {
     return m_context.messages ? m_context.messages->language() : Language::Portuguese;
 }
@@ -181,9 +186,9 @@ void CalculatorController::firstActivation(double heightTwips) {
     const QString section = QLatin1String(conf::Section);
     const QString never = QLatin1String(conf::NeverWritten);
     // The first compact calculator ever tells how to type into it from other programs.
-    if (m_mode == WindowMode::Compact && m_context.dialogs && m_context.messages &&
+    if (m_mode == WindowMode::Compact &&
         m_store->read(section, QLatin1String(conf::MiniHeight), never) == never)
-        m_context.dialogs->message(m_context.messages->text(229), QString(), Dialogs::Icon::Information);
+        tell(229, Dialogs::Icon::Information);
     // The first calculator that ever runs remembers its designed height.
     if (m_mode == WindowMode::Full && language() == Language::Portuguese &&
         m_store->read(section, QLatin1String(conf::CalcHeight), never) == never)
@@ -323,8 +328,7 @@ void CalculatorController::openDesktopCalculator() {
         const QString path = QStandardPaths::findExecutable(QLatin1String(name));
         if (!path.isEmpty() && m_context.desktop && m_context.desktop->startProgram(path, {})) return;
     }
-    if (m_context.dialogs && m_context.messages)
-        m_context.dialogs->message(m_context.messages->text(19), QString(), Dialogs::Icon::Exclamation);
+    tell(19, Dialogs::Icon::Exclamation);
 }
 
 void CalculatorController::copyDisplay() {
@@ -342,8 +346,7 @@ void CalculatorController::toggleClipboardMonitor() {
     if (m_context.clipboard) m_context.clipboard->clear();
     m_options.clipboardMonitor = !m_options.clipboardMonitor;
     writeOption(Option::ClipboardMonitor);
-    if (m_options.clipboardMonitor && m_context.dialogs && m_context.messages)
-        m_context.dialogs->message(m_context.messages->text(222), QString(), Dialogs::Icon::Information);
+    if (m_options.clipboardMonitor) tell(222, Dialogs::Icon::Information);
 }
 
 void CalculatorController::onClipboardChanged() {
@@ -354,18 +357,14 @@ void CalculatorController::onClipboardChanged() {
         emit entryFocusRequested();
         return;
     }
-    if (ClipboardMonitor::take(m_engine, *m_context.clipboard) == ClipboardMonitor::Step::NoNumber &&
-        m_context.dialogs && m_context.messages)
-        m_context.dialogs->message(m_context.messages->text(20), QString(), Dialogs::Icon::Exclamation);
+    if (ClipboardMonitor::take(m_engine, *m_context.clipboard) == ClipboardMonitor::Step::NoNumber)
+        tell(20, Dialogs::Icon::Exclamation);
 }
 
 bool CalculatorController::copyForPasteWindow() {
     copyDisplay();
     if (m_context.keyboard && m_context.keyboard->isAvailable()) return true;
-    if (!m_pasteUnavailableSaid && m_context.dialogs && m_context.messages) {
-        m_pasteUnavailableSaid = true;
-        m_context.dialogs->message(m_context.messages->text(350), QString(), Dialogs::Icon::Information);
-    }
+    if (!std::exchange(m_pasteUnavailableSaid, true)) tell(350, Dialogs::Icon::Information);
     return false;
 }
 
@@ -378,10 +377,8 @@ void CalculatorController::sendEmail() {
     query.addQueryItem(QStringLiteral("subject"),
                        QStringLiteral("Tabulora %1").arg(QLatin1String(TABULORA_VERSION)));
     mail.setQuery(query);
-    if (!m_context.desktop->openDocument(mail.toString(QUrl::FullyEncoded)) && m_context.dialogs &&
-        m_context.messages)
-        m_context.dialogs->message(m_context.messages->text(13, SupportAddress), QString(),
-                                   Dialogs::Icon::Exclamation);
+    if (!m_context.desktop->openDocument(mail.toString(QUrl::FullyEncoded)))
+        tell(13, Dialogs::Icon::Exclamation, SupportAddress);
 }
 
 void CalculatorController::toggleEditMode() {
@@ -423,7 +420,7 @@ void CalculatorController::showBackup() {
     if (!m_context.dialogs || !m_context.messages) return;
     const QString path = m_engine.backupFile().path();
     if (!QFileInfo::exists(path)) {
-        m_context.dialogs->message(m_context.messages->text(171), QString(), Dialogs::Icon::Information);
+        tell(171, Dialogs::Icon::Information);
         return;
     }
     if (!m_context.desktop || !m_context.desktop->openDocument(path))
@@ -540,18 +537,14 @@ void CalculatorController::setHotkeys(bool on) {
         if (hotkeys) hotkeys->unregisterAll();
         return;
     }
-    const bool announce = !m_loading && m_context.dialogs && m_context.messages;
     if (!hotkeys || !hotkeys->isAvailable()) {
         // Outside X11 the option stays a choice that does nothing; the user hears it once.
-        if (announce && !m_hotkeysUnavailableSaid) {
-            m_hotkeysUnavailableSaid = true;
-            m_context.dialogs->message(m_context.messages->text(228), QString(), Dialogs::Icon::Information);
-        }
+        if (!m_loading && !std::exchange(m_hotkeysUnavailableSaid, true))
+            tell(228, Dialogs::Icon::Information);
         return;
     }
     registerHotkeys();
-    if (announce)
-        m_context.dialogs->message(m_context.messages->text(229), QString(), Dialogs::Icon::Information);
+    if (!m_loading) tell(229, Dialogs::Icon::Information);
 }
 
 void CalculatorController::registerHotkeys() {
@@ -606,8 +599,8 @@ void CalculatorController::finishTakingSelection(const QString& before, int wait
         m_engine.pasteEntry(*entry);
         m_engine.keyPress(Engine::KeyAdd);
         emit titleChanged();
-    } else if (m_context.dialogs && m_context.messages) {
-        m_context.dialogs->message(m_context.messages->text(224), QString(), Dialogs::Icon::Exclamation);
+    } else {
+        tell(224, Dialogs::Icon::Exclamation);
     }
     m_takingSelection = false;
     for (const QList<int> waiting = std::exchange(m_waitingHotkeys, {}); int id : waiting)
@@ -654,6 +647,5 @@ void CalculatorController::toggleOfficeMenus() {
     m_options.officeMenus = !m_options.officeMenus;
     writeOption(Option::OfficeMenus);
     emit commandsChanged();
-    if (m_context.dialogs && m_context.messages)
-        m_context.dialogs->message(m_context.messages->text(218), QString(), Dialogs::Icon::Information);
+    tell(218, Dialogs::Icon::Information);
 }

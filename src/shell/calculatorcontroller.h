@@ -7,6 +7,7 @@
 
 #include "core/engine.h"
 #include "core/tapefind.h"
+#include "platform/dialogs.h"
 #include "settings/options.h"
 #include "settings/windowgeometry.h"
 #include "shell/commandtable.h"
@@ -155,6 +156,8 @@ class CalculatorController : public QObject {
 
   private:
     void writeOption(Option option);
+    // A message of the catalogue in a box with no title (nothing where the run has no dialogs).
+    void tell(int number, Dialogs::Icon icon, const QString& parameter = QString()) const;
     void registerHotkeys();
     void saveState();
     QString today() const;
