@@ -20,6 +20,10 @@ QString total(const QString& total);               // right-aligned, " T" or " E
 QString separator();                               // " " + 25 "="
 QString insertTextRule();                          // " " + 25 "_", then an empty line
 QString groupRule();                               // " " + 25 "-"
+// A separator line (26 characters), also with a label typed over its start or an operator over its end.
+inline bool isSeparatorLine(const QString& line) {
+    return line.size() >= 24 && line.mid(13, 11) == QString(11, QLatin1Char('='));
+}
 // The marker of a line that is part of a calculation in progress. A "=" marker belongs to a
 // separator (or to a closing line, which is never the last line), so it does not count.
 inline bool isNumberMarker(QChar m) {

@@ -66,9 +66,10 @@ void Engine::dropRedo() {
 void Engine::undo() {
     if (m_undoTotals.isEmpty() || m_editMode) return;
     // Only a number line can be taken back; a total block stays as printed.
-    // (An operator typed after a total sits on the separator line, which is no number either.)
+    // (An operator typed after a total sits on the separator line, which is no number either, and
+    // with insert text on a label may have been typed over the separator's start.)
     if (m_tape.size() < 28 || !TapeLine::isNumberMarker(m_tape.lastMarker()) ||
-        m_tape.tail(28).startsWith(QLatin1String(" ==")))
+        TapeLine::isSeparatorLine(m_tape.tail(28)))
         return;
     m_undoBusy = true;
     m_redoNumbers.append(m_tape.tail(28).left(24));

@@ -29,6 +29,8 @@ class TestHistory : public QObject {
         add("a total stays printed", "5+3={undo}", "5 +|3 =| 002|8 T|=", "8", "000", "undo");
         add("an operator after a total is no line to take back", "5+3=+{undo}",
             "5 +|3 =| 002|8 T| ======================= +", "0", "000", "undo");
+        add("a label typed over the separator leaves it no line to take back", "{text}5+3=u*{undo}",
+            "5 +|3 =| _________________________|| 002|8 T| U           =========== ×", "0", "000", "undo");
         add("a second equals clears the history", "5+3=={undo}", "5 +|3 =| 002|8 T|=|=", "0", "000", "");
     }
     void undoAndRedo() {
